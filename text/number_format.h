@@ -1,0 +1,29 @@
+// Number reading and the number forms the program shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace text {
+
+// |x| scaled by 10^decimals, plus 1e-12, whole part, plus one when the fraction is at
+// least one half, scaled back, sign restored: halves round away from zero.
+double round_to_decimals(double x, int decimals);
+
+// Shortest general form with up to 13 significant digits ("%.13g"): 700.5, 700, 0.
+std::string format_size_number(double x);
+void append_size_number(std::string& out, double x);
+
+// Up to six significant digits ("%.6g") of a single-precision value.
+void append_g6(std::string& out, float x);
+
+// A signed decimal number at the start of `text`: leading white space skipped, an optional
+// sign, then digits up to the first non-digit. No digits gives 0; values beyond the 64-bit
+// range saturate instead of wrapping.
+std::int64_t parse_int64(std::string_view text);
+
+// Appends the decimal digits of a non-negative number.
+void append_uint(std::string& out, std::uint64_t value);
+
+}  // namespace text

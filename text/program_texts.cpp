@@ -1,0 +1,45 @@
+#include "text/program_texts.h"
+
+#include <array>
+
+#include "platform/codepage.h"
+
+namespace text {
+namespace {
+
+constexpr const char* kUtf8[] = {
+    "\r\n******文件不存在或无法打开******",  // kMissingFile
+    "\r\n******无效的种子或假种子******",      // kInvalidTorrent
+    "∞:",                                      // kBlockStart
+    "------以下为种子中的文件------\r\n",      // kFilesHeader
+    "------以下为种子附加信息------\r\n√生成时间：",  // kExtraHeaderAndTime
+    "\r\n√生成时间：",                        // kTimeLabel
+    "\r\n\r\n√块大小：",                      // kPieceLengthLabel
+    "\r\n√生成种子的软件：",                  // kCreatorLabel
+    "\r\n√种子编码：",                        // kEncodingLabel
+    "\r\n√种子制作人：",                      // kPublisherLabel
+    "\r\n\r\n------以下为种子连接服务器------\r\n",  // kServersHeader
+    "匿名",                                    // kAnonymous
+    "  大小：",                                // kSizeLabel
+    "年",                                      // kYear
+    "月",                                      // kMonth
+    "日",                                      // kDay
+    "时",                                      // kHour
+    "分",                                      // kMinute
+    "秒",                                      // kSecond
+};
+static_assert(std::size(kUtf8) == static_cast<std::size_t>(Text::kCount));
+
+}  // namespace
+
+const std::string& cp936(Text id) {
+  static const auto texts = [] {
+    std::array<std::string, std::size(kUtf8)> converted;
+    for (std::size_t i = 0; i < converted.size(); ++i)
+      converted[i] = platform::utf8_to_cp936(kUtf8[i]);
+    return converted;
+  }();
+  return texts[static_cast<std::size_t>(id)];
+}
+
+}  // namespace text
