@@ -1,6 +1,7 @@
 #include "metadata/torrent_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "platform/codepage.h"
@@ -54,6 +55,10 @@ std::string TorrentReader::read_file_in_pieces(std::string_view path, std::int64
   return bytes;
 }
 
+namespace {
+inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
 char TorrentReader::char_at(std::uint64_t position) const {
   // A position beyond the content reads as the empty character, and so does a zero byte.
   if (position == 0 || position > content_.size()) return '\0';
@@ -72,27 +77,40 @@ int TorrentReader::decode() {
 }
 
 bool TorrentReader::is_known_key(std::string_view value) {
-  static constexpr std::string_view kNames[] = {
-      "announce", "announce-list", "created by", "creation date", "encoding", "info",
-      "length",   "path",          "name",       "piece length",  "pieces",   "publisher",
-      "nodes",    "comment",       "files",      "name.utf-8"};
+  // Every value of the torrent passes here, so it is compared only with the names of its
+  // own length.
   if (value.size() < 4 || value.size() > 13) return false;
-  return std::any_of(std::begin(kNames), std::end(kNames),
-                     [&](std::string_view name) { return text::equals_nocase(value, name); });
+  switch (value[0] | 0x20) {  // the first letters of the names, in lower case
+    case 'a': case 'c': case 'e': case 'f': case 'i': case 'l': case 'n': case 'p': break;
+    default: return false;
+  }
+  char lowered[13];
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    lowered[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+  }
+  const std::string_view v(lowered, value.size());
+  switch (value.size()) {
+    case 4: return v == "info" || v == "path" || v == "name";
+    case 5: return v == "nodes" || v == "files";
+    case 6: return v == "length" || v == "pieces";
+    case 7: return v == "comment";
+    case 8: return v == "announce" || v == "encoding";
+    case 9: return v == "publisher";
+    case 10: return v == "created by" || v == "name.utf-8";
+    case 12: return v == "piece length";
+    case 13: return v == "announce-list" || v == "creation date";
+    default: return false;
+  }
 }
 
 bool TorrentReader::decode_integer(std::uint64_t& position) {
   ++position;
   const std::uint64_t first = position;
-  while (true) {
-    const char c = char_at(position);
-    if (c < '0' || c > '9') break;
-    ++position;
-  }
+  while (is_digit(char_at(position))) ++position;
   if (char_at(position) != 'e') return false;
-  key_text_.append(content_, static_cast<std::size_t>(first - 1),
-                   static_cast<std::size_t>(position - first));
-  key_text_ += "\r\n";
+  key_text_.append(content_.data() + (first - 1), static_cast<std::size_t>(position - first));
+  key_text_.append("\r\n", 2);
   return true;
 }
 
@@ -100,36 +118,32 @@ bool TorrentReader::decode_string(std::uint64_t& position) {
   // The declared length saturates instead of wrapping; it is only ever compared with what
   // remains of the content.
   constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint64_t>::max() / 4;
+  const std::uint64_t size = content_.size();
   std::uint64_t length = 0;
-  while (true) {
-    const char c = char_at(position);
-    if (c < '0' || c > '9') break;
-    length = length >= kSaturated / 10 ? kSaturated : length * 10 + static_cast<unsigned>(c - '0');
+  while (position >= 1 && position <= size && is_digit(content_[position - 1])) {
+    const auto digit = static_cast<unsigned>(content_[position - 1] - '0');
+    length = length >= kSaturated / 10 ? kSaturated : length * 10 + digit;
     ++position;
   }
   if (char_at(position) != ':') return false;
   ++position;
 
-  const std::uint64_t size = content_.size();
   const std::uint64_t available = position <= size ? size - position + 1 : 0;
-  std::string_view value;
-  if (available > 0) {
-    value = std::string_view(content_).substr(static_cast<std::size_t>(position - 1),
-                                              static_cast<std::size_t>(std::min(length, available)));
-    const std::size_t zero = value.find('\0');
-    if (zero != std::string_view::npos) value = value.substr(0, zero);
-  }
+  const char* value = available > 0 ? content_.data() + (position - 1) : content_.data();
+  std::size_t value_size = static_cast<std::size_t>(std::min(length, available));
+  if (const void* zero = std::memchr(value, '\0', value_size))
+    value_size = static_cast<std::size_t>(static_cast<const char*>(zero) - value);
   // The position rests on the last byte of the string as declared, even beyond the end.
   position = position + length - 1;
 
-  if (is_known_key(value)) {
-    key_text_ += "#::";
-    key_text_ += value;
-    key_text_ += '=';
+  if (is_known_key(std::string_view(value, value_size))) {
+    key_text_.append("#::", 3);
+    key_text_.append(value, value_size);
+    key_text_.push_back('=');
     ++marker_count_;
   } else {
-    key_text_ += value;
-    key_text_ += "\r\n";
+    key_text_.append(value, value_size);
+    key_text_.append("\r\n", 2);
   }
   return true;
 }

@@ -1,6 +1,9 @@
 // summarize and extract_between: reading the description's fields out of the key text.
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "metadata/torrent_reader.h"
 #include "platform/codepage.h"
@@ -22,29 +25,117 @@ constexpr std::size_t kAnnounceListLimit = 5000;
 // character by character around single-byte characters, a marker (all single-byte) sits at
 // the same characters in the UTF-8 text as in its conversion, so the UTF-8 text is
 // searched byte by byte and only the fields kept are converted.
-struct KeyTextView {
-  std::string_view text;
-  bool convert_pieces = false;
+//
+// Nearly every search is for a marker, and a marker that is missing would send each search
+// through the whole text, hash bytes included. So the text is walked once for every "#::"
+// that starts a character, and marker searches look only at those places.
+class KeyTextView {
+ public:
+  KeyTextView(std::string_view text, bool convert_pieces = false)
+      : text_(text), convert_pieces_(convert_pieces) {
+    // Every "#::" is found with memchr; where the text is code page 936, one that sits on
+    // the second byte of a character is dropped.
+    const char* data = text_.data();
+    const std::size_t size = text_.size();
+    std::size_t char_start = 0;  // a known character start, moved forward as the scan goes
+    for (std::size_t at = 0; at + 3 <= size;) {
+      const void* hit = std::memchr(data + at, '#', size - at - 2);
+      if (hit == nullptr) break;
+      at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+      if (data[at + 1] == ':' && data[at + 2] == ':') {
+        if (convert_pieces_ || text::starts_char(text_, char_start, at))
+          marker_starts_.push_back(at);
+      }
+      ++at;
+    }
+  }
 
+  // The part [begin, end) of another view, searched exactly as if it were a text of its own.
+  KeyTextView(const KeyTextView& whole, std::size_t begin, std::size_t end)
+      : text_(whole.text_.substr(begin, end - begin)), convert_pieces_(whole.convert_pieces_) {
+    const auto& all = whole.marker_starts_;
+    for (auto it = std::lower_bound(all.begin(), all.end(), begin); it != all.end() && *it < end;
+         ++it) {
+      if (*it + kMarkerStart.size() <= end) marker_starts_.push_back(*it - begin);
+    }
+  }
+
+  std::string_view text() const { return text_; }
+  bool convert_pieces() const { return convert_pieces_; }
+  // Offsets of every "#::" that starts a character, in order.
+  const std::vector<std::size_t>& marker_starts() const { return marker_starts_; }
+
+  // First match of `needle` at or after `from`, at the start of a character. `from` must
+  // start a character.
   std::size_t find(std::string_view needle, std::size_t from = 0) const {
-    return convert_pieces ? text.find(needle, from) : text::find(text, needle, from);
+    if (!starts_with_marker(needle)) return find_plain(needle, from);
+    // The byte after "#::" tells most markers apart before a whole comparison.
+    const char key_start = needle.size() > kMarkerStart.size() ? needle[kMarkerStart.size()] : 0;
+    for (auto it = first_marker_at(from); it != marker_starts_.end(); ++it) {
+      const std::size_t at = *it;
+      if (key_start != 0 && (at + kMarkerStart.size() >= text_.size() ||
+                             text_[at + kMarkerStart.size()] != key_start))
+        continue;
+      if (text_.compare(at, needle.size(), needle) == 0) return at;
+    }
+    return text::npos;
   }
+
+  // The same, with ASCII letters compared without regard to case; `needle` is in lower case.
   std::size_t find_nocase(std::string_view needle, std::size_t from) const {
-    return convert_pieces ? text::find_bytes_nocase(text, needle, from)
-                          : text::find_nocase(text, needle, from);
+    if (!starts_with_marker(needle)) {
+      return convert_pieces_ ? text::find_bytes_nocase(text_, needle, from)
+                             : text::find_nocase(text_, needle, from);
+    }
+    for (auto it = first_marker_at(from); it != marker_starts_.end(); ++it) {
+      if (*it + needle.size() <= text_.size() &&
+          text::equals_nocase(text_.substr(*it, needle.size()), needle))
+        return *it;
+    }
+    return text::npos;
   }
+
+  // The start of the character after the one at `position`.
   std::size_t after(std::size_t position) const {
-    return convert_pieces ? position + 1 : text::next_char(text, position);
+    return convert_pieces_ ? position + 1 : text::next_char(text_, position);
   }
+
   std::string to_text(std::string_view piece) const {
-    return convert_pieces ? utf8_to_gbk(piece) : std::string(piece);
+    return convert_pieces_ ? utf8_to_gbk(piece) : std::string(piece);
   }
+  void append_text(std::string& out, std::string_view piece) const {
+    // Single-byte characters are the same in both encodings and join no mark among
+    // themselves, so a piece made only of them is taken as it is.
+    const bool single_bytes_only = std::all_of(
+        piece.begin(), piece.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (convert_pieces_ && !single_bytes_only) {
+      out += utf8_to_gbk(piece);
+    } else {
+      out += piece;
+    }
+  }
+
+ private:
+  static bool starts_with_marker(std::string_view needle) {
+    return needle.substr(0, kMarkerStart.size()) == kMarkerStart;
+  }
+  std::vector<std::size_t>::const_iterator first_marker_at(std::size_t from) const {
+    return std::lower_bound(marker_starts_.begin(), marker_starts_.end(), from);
+  }
+  std::size_t find_plain(std::string_view needle, std::size_t from) const {
+    return convert_pieces_ ? text::find_bytes(text_, needle, from)
+                           : text::find(text_, needle, from);
+  }
+
+  std::string_view text_;
+  bool convert_pieces_;
+  std::vector<std::size_t> marker_starts_;
 };
 
 // First-match mode of extract_between over a view; see TorrentReader::extract_between.
 std::string_view first_between(const KeyTextView& view, std::string_view source_start,
                                std::string_view end) {
-  const std::string_view source = view.text;
+  const std::string_view source = view.text();
   if (source_start.empty()) {
     if (end.empty()) return {};
     const std::size_t stop = view.find(end);
@@ -60,17 +151,63 @@ std::string_view first_between(const KeyTextView& view, std::string_view source_
 
 // All-matches mode: for every start marker, the text after it up to the first end marker
 // at or after the marker's own position (empty when there is none).
-void all_between(const KeyTextView& view, std::string_view start, std::string_view end,
-                 std::vector<std::string_view>& pieces) {
+std::string lower_ascii(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+  return out;
+}
+
+void all_between(const KeyTextView& view, std::string_view start_marker,
+                 std::string_view end_marker, std::vector<std::string_view>& pieces) {
   pieces.clear();
-  if (start.empty()) return;
-  const std::string_view source = view.text;
-  for (std::size_t at = view.find_nocase(start, 0); at != text::npos;
-       at = view.find_nocase(start, view.after(at))) {
+  if (start_marker.empty()) return;
+  const std::string start = lower_ascii(start_marker);
+  const std::string end = lower_ascii(end_marker);
+  const std::string_view source = view.text();
+  auto add_piece = [&](std::size_t at) {
     const std::size_t from = at + start.size();
     const std::size_t stop = view.find_nocase(end, at);
     pieces.push_back(stop == text::npos || stop < from ? std::string_view{}
                                                         : source.substr(from, stop - from));
+  };
+  if (start.compare(0, kMarkerStart.size(), kMarkerStart) == 0) {
+    // A start marker is one of the places where "#::" starts a character: walk them in order.
+    for (const std::size_t at : view.marker_starts()) {
+      if (at + start.size() <= source.size() &&
+          text::equals_nocase(source.substr(at, start.size()), start))
+        add_piece(at);
+    }
+    return;
+  }
+  for (std::size_t at = view.find_nocase(start, 0); at != text::npos;
+       at = view.find_nocase(start, view.after(at)))
+    add_piece(at);
+}
+
+// The all-matches pieces of "#::length=" and of "#::path=" (each up to "\r\n"), exactly as
+// two all_between calls give them, taken in one walk over the section's markers.
+void lengths_and_paths(const KeyTextView& section, std::vector<std::string_view>& lengths,
+                       std::vector<std::string_view>& paths) {
+  constexpr std::string_view kLength = "#::length=";
+  constexpr std::string_view kPath = "#::path=";
+  const std::string_view source = section.text();
+  const auto starts_with_nocase = [&](std::size_t at, std::string_view marker) {
+    if (at + marker.size() > source.size()) return false;
+    const char key_start = static_cast<char>(source[at + 3] | 0x20);  // ASCII lower case
+    return key_start == marker[3] && text::equals_nocase(source.substr(at, marker.size()), marker);
+  };
+  const auto piece = [&](std::size_t at, std::size_t marker_size) {
+    const std::size_t from = at + marker_size;
+    const std::size_t stop = section.find("\r\n", at);
+    return stop == text::npos || stop < from ? std::string_view{}
+                                             : source.substr(from, stop - from);
+  };
+  for (const std::size_t at : section.marker_starts()) {
+    if (starts_with_nocase(at, kLength)) {
+      lengths.push_back(piece(at, kLength.size()));
+    } else if (starts_with_nocase(at, kPath)) {
+      paths.push_back(piece(at, kPath.size()));
+    }
   }
 }
 
@@ -95,28 +232,29 @@ std::string files_listing(const KeyTextView& view) {
   }
 
   // Several files: the section runs from the first length to the info dictionary's name
-  // (or any earlier marker that begins with "#::name").
-  std::string section_bytes = "#::length=";
-  section_bytes += first_between(view, "#::length=", "#::name");
-  const KeyTextView section{section_bytes, view.convert_pieces};
+  // (or any earlier marker that begins with "#::name"). It is read as a text of its own, so
+  // no search runs past its end.
+  const std::size_t section_begin = view.find("#::length=");
+  const std::size_t section_end =
+      section_begin == text::npos ? text::npos : view.find("#::name", section_begin + 10);
+  const std::string no_lengths = "#::length=";
+  const KeyTextView section = section_end == text::npos
+                                  ? KeyTextView(no_lengths, view.convert_pieces())
+                                  : KeyTextView(view, section_begin, section_end);
   std::vector<std::string_view> lengths;
   std::vector<std::string_view> paths;
-  all_between(section, "#::length=", "\r\n", lengths);
-  all_between(section, "#::path=", "\r\n", paths);
-  if (lengths.empty() || paths.empty()) return section.to_text(section_bytes);
+  lengths_and_paths(section, lengths, paths);
+  if (lengths.empty() || paths.empty()) return section.to_text(section.text());
 
+  const std::string& size_label = text::cp936(text::Text::kSizeLabel);
   listing.reserve(paths.size() * 40);
   for (std::size_t i = 0; i < paths.size(); ++i) {
     // A malformed listing may name more paths than lengths: those files count as empty.
     const std::int64_t length = i < lengths.size() ? text::parse_int64(lengths[i]) : 0;
     const auto kb =
         static_cast<float>(text::round_to_decimals(static_cast<double>(length) / 1024.0, 1));
-    if (view.convert_pieces) {
-      listing += utf8_to_gbk(paths[i]);
-    } else {
-      listing += paths[i];
-    }
-    append_size_label(listing);
+    view.append_text(listing, paths[i]);
+    listing += size_label;
     if (kb >= 1024.0f) {
       text::append_size_number(listing,
                                text::round_to_decimals(static_cast<double>(kb) / 1024.0, 1));
@@ -163,7 +301,7 @@ TorrentSummary summarize_view(const KeyTextView& view) {
 std::string TorrentReader::extract_between(std::string_view source, std::string_view start,
                                            std::string_view end, bool collect_all,
                                            std::vector<std::string>* pieces) {
-  const KeyTextView view{source};
+  const KeyTextView view(source);
   if (!collect_all) return std::string(first_between(view, start, end));
   std::vector<std::string_view> found;
   all_between(view, start, end, found);
@@ -174,15 +312,15 @@ std::string TorrentReader::extract_between(std::string_view source, std::string_
 TorrentSummary TorrentReader::summarize() {
   // A key text that holds "GBK" anywhere is taken as code page 936 already; any other is
   // UTF-8 and is converted.
-  if (text::contains(key_text_, "GBK")) return summarize_view(KeyTextView{key_text_});
+  if (text::contains(key_text_, "GBK")) return summarize_view(KeyTextView(key_text_));
   if (platform::utf8_to_cp936_is_piecewise(key_text_))
-    return summarize_view(KeyTextView{key_text_, true});
+    return summarize_view(KeyTextView(key_text_, true));
   return summarize_whole_text();
 }
 
 TorrentSummary TorrentReader::summarize_whole_text() {
   if (!text::contains(key_text_, "GBK")) key_text_ = utf8_to_gbk(key_text_);
-  return summarize_view(KeyTextView{key_text_});
+  return summarize_view(KeyTextView(key_text_));
 }
 
 }  // namespace metadata

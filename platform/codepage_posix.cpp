@@ -267,8 +267,13 @@ namespace platform {
 // and the only mark that joins a single-byte character that ends a marker is U+0338 after
 // "=" (giving U+2260). Every other output is local to its character.
 bool utf8_to_cp936_is_piecewise(std::string_view utf8) {
-  return utf8.find("\xE2\x82\xAC") == std::string_view::npos &&
-         utf8.find("=\xCC\xB8") == std::string_view::npos;
+  if (utf8.find("\xE2\x82\xAC") != std::string_view::npos) return false;
+  // Searched from the mark's rare first byte rather than from the common "=".
+  for (std::size_t at = utf8.find("\xCC\xB8"); at != std::string_view::npos;
+       at = utf8.find("\xCC\xB8", at + 1)) {
+    if (at > 0 && utf8[at - 1] == '=') return false;
+  }
+  return true;
 }
 
 }  // namespace platform

@@ -30,6 +30,7 @@ class ReadOnlyFile {
   void* handle_ = nullptr;
 #else
   int fd_ = -1;
+  std::int64_t length_ = 0;  // taken when the file is opened
 #endif
 };
 

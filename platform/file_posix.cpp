@@ -24,16 +24,13 @@ bool ReadOnlyFile::open(std::string_view cp936_path) {
     close();
     return false;
   }
+  length_ = static_cast<std::int64_t>(info.st_size);
   return true;
 }
 
 bool ReadOnlyFile::is_open() const { return fd_ >= 0; }
 
-std::int64_t ReadOnlyFile::length() const {
-  struct stat info {};
-  if (fd_ < 0 || ::fstat(fd_, &info) != 0) return 0;
-  return static_cast<std::int64_t>(info.st_size);
-}
+std::int64_t ReadOnlyFile::length() const { return fd_ >= 0 ? length_ : 0; }
 
 std::size_t ReadOnlyFile::read(char* buffer, std::size_t size) {
   std::size_t done = 0;

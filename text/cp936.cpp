@@ -11,24 +11,9 @@ inline unsigned char byte_at(std::string_view s, std::size_t i) {
 
 inline char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
-// Tells whether `pos` starts a character. `known` is an offset at or before `pos` that is
-// known to start one; it moves forward with each call so that a search whose candidates
-// come in increasing order does linear work in all.
-//
-// The test is local: a byte below 0x80 always ends a character (it is either a character
-// of its own or the second byte of one), so only the run of high bytes just before `pos`
-// decides. Inside such a run the bytes pair up from its first byte.
-bool starts_char(std::string_view s, std::size_t& known, std::size_t pos) {
-  if (pos == known) return true;
-  if (byte_at(s, pos - 1) < 0x80) {
-    known = pos;
-    return true;
-  }
-  std::size_t run_start = pos - 1;
-  while (run_start > known && byte_at(s, run_start - 1) >= 0x80) --run_start;
-  const bool even = ((pos - run_start) % 2) == 0;
-  known = even ? pos : pos + 1;
-  return even;
+// Next position at or after `from` where `needle` matches byte for byte.
+std::size_t find_candidate(std::string_view s, std::string_view needle, std::size_t from) {
+  return s.find(needle, from);
 }
 
 // Next position at or after `from` where `needle` matches without regard to ASCII case.
@@ -55,11 +40,32 @@ std::size_t find_candidate_nocase(std::string_view s, std::string_view needle, s
 
 }  // namespace
 
+// Tells whether `pos` starts a character. `known` is an offset at or before `pos` that is
+// known to start one; it moves forward with each call so that a search whose candidates
+// come in increasing order does linear work in all.
+//
+// The test is local: a byte below 0x80 always ends a character (it is either a character
+// of its own or the second byte of one), so only the run of high bytes just before `pos`
+// decides. Inside such a run the bytes pair up from its first byte.
+bool starts_char(std::string_view s, std::size_t& known, std::size_t pos) {
+  if (pos == known) return true;
+  if (byte_at(s, pos - 1) < 0x80) {
+    known = pos;
+    return true;
+  }
+  std::size_t run_start = pos - 1;
+  while (run_start > known && byte_at(s, run_start - 1) >= 0x80) --run_start;
+  const bool even = ((pos - run_start) % 2) == 0;
+  known = even ? pos : pos + 1;
+  return even;
+}
+
 std::size_t find(std::string_view text, std::string_view needle, std::size_t from) {
   if (from > text.size()) return npos;
   if (needle.empty()) return from;
   std::size_t known = from;
-  for (std::size_t pos = text.find(needle, from); pos != npos; pos = text.find(needle, pos + 1)) {
+  for (std::size_t pos = find_candidate(text, needle, from); pos != npos;
+       pos = find_candidate(text, needle, pos + 1)) {
     if (starts_char(text, known, pos)) return pos;
   }
   return npos;
@@ -74,6 +80,12 @@ std::size_t find_nocase(std::string_view text, std::string_view needle, std::siz
     if (starts_char(text, known, pos)) return pos;
   }
   return npos;
+}
+
+std::size_t find_bytes(std::string_view text, std::string_view needle, std::size_t from) {
+  if (from > text.size()) return npos;
+  if (needle.empty()) return from;
+  return find_candidate(text, needle, from);
 }
 
 std::size_t find_bytes_nocase(std::string_view text, std::string_view needle, std::size_t from) {

@@ -22,6 +22,10 @@ std::size_t find(std::string_view text, std::string_view needle, std::size_t fro
 // As find, but ASCII letters compare without regard to case.
 std::size_t find_nocase(std::string_view text, std::string_view needle, std::size_t from = 0);
 
+// Plain byte searches, for UTF-8 texts (where every byte below 0x80 is a character of its
+// own, so no stepping is needed).
+std::size_t find_bytes(std::string_view text, std::string_view needle, std::size_t from = 0);
+
 // Plain byte search without regard to ASCII case, for UTF-8 texts (where every byte below
 // 0x80 is a character of its own, so no stepping is needed).
 std::size_t find_bytes_nocase(std::string_view text, std::string_view needle,
@@ -30,6 +34,10 @@ std::size_t find_bytes_nocase(std::string_view text, std::string_view needle,
 inline bool contains(std::string_view text, std::string_view needle) {
   return find(text, needle) != npos;
 }
+
+// Tells whether `pos` starts a character, given that `known` (at or before `pos`) starts
+// one. `known` moves forward, so calls with increasing positions do linear work in all.
+bool starts_char(std::string_view text, std::size_t& known, std::size_t pos);
 
 // Offset of the character after the one starting at `pos`.
 inline std::size_t next_char(std::string_view text, std::size_t pos) {
