@@ -19,6 +19,7 @@ DateTime TorrentReader::seconds_to_datetime(std::int64_t seconds) {
 
 void TorrentReader::load(std::string_view path) {
   content_ = read_file_in_pieces(path, kPieceSize);
+  next_zero_ = 0;
 }
 
 std::string TorrentReader::read_file_in_pieces(std::string_view path, std::int64_t piece_size) {
@@ -76,30 +77,33 @@ int TorrentReader::decode() {
   return 0;
 }
 
-bool TorrentReader::is_known_key(std::string_view value) {
+namespace {
+
+// Compares a value with a known name, which is in lower case. A byte with 0x20 added equals
+// the name's byte when it is that letter in either case, and (for the few other bytes a
+// name holds) possibly for one more control byte; such a near match is settled exactly.
+bool equals_name(std::string_view value, std::string_view name) {
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if ((value[i] | 0x20) != name[i]) return false;
+  }
+  return text::equals_nocase(value, name);
+}
+
+}  // namespace
+
+bool TorrentReader::is_known_key(std::string_view v) {
   // Every value of the torrent passes here, so it is compared only with the names of its
   // own length.
-  if (value.size() < 4 || value.size() > 13) return false;
-  switch (value[0] | 0x20) {  // the first letters of the names, in lower case
-    case 'a': case 'c': case 'e': case 'f': case 'i': case 'l': case 'n': case 'p': break;
-    default: return false;
-  }
-  char lowered[13];
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
-    lowered[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-  }
-  const std::string_view v(lowered, value.size());
-  switch (value.size()) {
-    case 4: return v == "info" || v == "path" || v == "name";
-    case 5: return v == "nodes" || v == "files";
-    case 6: return v == "length" || v == "pieces";
-    case 7: return v == "comment";
-    case 8: return v == "announce" || v == "encoding";
-    case 9: return v == "publisher";
-    case 10: return v == "created by" || v == "name.utf-8";
-    case 12: return v == "piece length";
-    case 13: return v == "announce-list" || v == "creation date";
+  switch (v.size()) {
+    case 4: return equals_name(v, "info") || equals_name(v, "path") || equals_name(v, "name");
+    case 5: return equals_name(v, "nodes") || equals_name(v, "files");
+    case 6: return equals_name(v, "length") || equals_name(v, "pieces");
+    case 7: return equals_name(v, "comment");
+    case 8: return equals_name(v, "announce") || equals_name(v, "encoding");
+    case 9: return equals_name(v, "publisher");
+    case 10: return equals_name(v, "created by") || equals_name(v, "name.utf-8");
+    case 12: return equals_name(v, "piece length");
+    case 13: return equals_name(v, "announce-list") || equals_name(v, "creation date");
     default: return false;
   }
 }
@@ -131,8 +135,18 @@ bool TorrentReader::decode_string(std::uint64_t& position) {
   const std::uint64_t available = position <= size ? size - position + 1 : 0;
   const char* value = available > 0 ? content_.data() + (position - 1) : content_.data();
   std::size_t value_size = static_cast<std::size_t>(std::min(length, available));
-  if (const void* zero = std::memchr(value, '\0', value_size))
-    value_size = static_cast<std::size_t>(static_cast<const char*>(zero) - value);
+  // Values only move forward, so the next zero byte of the content is looked for once and
+  // then compared with each value in turn, instead of searching every value.
+  if (value_size > 0) {
+    if (next_zero_ < position - 1) {
+      const void* zero = std::memchr(value, '\0', static_cast<std::size_t>(size - (position - 1)));
+      next_zero_ = zero == nullptr ? size
+                                   : static_cast<std::uint64_t>(static_cast<const char*>(zero) -
+                                                                content_.data());
+    }
+    if (next_zero_ < position - 1 + value_size)
+      value_size = static_cast<std::size_t>(next_zero_ - (position - 1));
+  }
   // The position rests on the last byte of the string as declared, even beyond the end.
   position = position + length - 1;
 

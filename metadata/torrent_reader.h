@@ -40,7 +40,10 @@ class TorrentReader {
   // missing, cannot be opened or is empty.
   void load(std::string_view path);
   // Takes content that is already in memory, in place of load.
-  void set_content(std::string content) { content_ = std::move(content); }
+  void set_content(std::string content) {
+    content_ = std::move(content);
+    next_zero_ = 0;
+  }
 
   // Reads a file in pieces of `piece_size` bytes, dispatching pending window messages
   // before each piece when there is more than one piece to read.
@@ -86,6 +89,7 @@ class TorrentReader {
   std::string content_;
   std::string key_text_;
   std::size_t marker_count_ = 0;
+  std::uint64_t next_zero_ = 0;  // offset of the next zero byte of the content (or its size)
   int depth_ = 0;
   bool stopped_ = false;
 };

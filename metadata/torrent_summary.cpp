@@ -33,6 +33,7 @@ class KeyTextView {
  public:
   KeyTextView(std::string_view text, bool convert_pieces = false)
       : text_(text), convert_pieces_(convert_pieces) {
+    std::vector<std::size_t>& marker_starts = own_marker_starts_;
     // Every "#::" is found with memchr; where the text is code page 936, one that sits on
     // the second byte of a character is dropped.
     const char* data = text_.data();
@@ -44,26 +45,49 @@ class KeyTextView {
       at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
       if (data[at + 1] == ':' && data[at + 2] == ':') {
         if (convert_pieces_ || text::starts_char(text_, char_start, at))
-          marker_starts_.push_back(at);
+          marker_starts.push_back(at);
       }
       ++at;
     }
+    markers_ = own_marker_starts_.data();
+    markers_end_ = markers_ + own_marker_starts_.size();
   }
 
+  KeyTextView(const KeyTextView&) = delete;
+  KeyTextView& operator=(const KeyTextView&) = delete;
+
   // The part [begin, end) of another view, searched exactly as if it were a text of its own.
+  // Its markers are those of the whole that lie wholly inside it, shared, not copied.
   KeyTextView(const KeyTextView& whole, std::size_t begin, std::size_t end)
-      : text_(whole.text_.substr(begin, end - begin)), convert_pieces_(whole.convert_pieces_) {
-    const auto& all = whole.marker_starts_;
-    for (auto it = std::lower_bound(all.begin(), all.end(), begin); it != all.end() && *it < end;
-         ++it) {
-      if (*it + kMarkerStart.size() <= end) marker_starts_.push_back(*it - begin);
-    }
+      : text_(whole.text_.substr(begin, end - begin)),
+        convert_pieces_(whole.convert_pieces_),
+        base_(whole.base_ + begin) {
+    markers_ = std::lower_bound(whole.markers_, whole.markers_end_, base_);
+    const std::size_t limit = text_.size() >= 3 ? base_ + text_.size() - 2 : base_;
+    markers_end_ = std::lower_bound(markers_, whole.markers_end_, limit);
   }
 
   std::string_view text() const { return text_; }
   bool convert_pieces() const { return convert_pieces_; }
-  // Offsets of every "#::" that starts a character, in order.
-  const std::vector<std::size_t>& marker_starts() const { return marker_starts_; }
+  // Calls `visit` with the offset of every "#::" that starts a character, in order.
+  template <class Visit>
+  void for_each_marker(Visit visit) const {
+    for (const std::size_t* it = markers_; it != markers_end_; ++it) visit(*it - base_);
+  }
+
+  // The first "\r\n" at or after `from` (a character start).
+  std::size_t find_line_end(std::size_t from) const {
+    if (!convert_pieces_) return text::find(text_, "\r\n", from);
+    const char* data = text_.data();
+    while (from < text_.size()) {
+      const void* cr = std::memchr(data + from, '\r', text_.size() - from);
+      if (cr == nullptr) return text::npos;
+      from = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
+      if (from + 1 < text_.size() && data[from + 1] == '\n') return from;
+      ++from;
+    }
+    return text::npos;
+  }
 
   // First match of `needle` at or after `from`, at the start of a character. `from` must
   // start a character.
@@ -71,8 +95,8 @@ class KeyTextView {
     if (!starts_with_marker(needle)) return find_plain(needle, from);
     // The byte after "#::" tells most markers apart before a whole comparison.
     const char key_start = needle.size() > kMarkerStart.size() ? needle[kMarkerStart.size()] : 0;
-    for (auto it = first_marker_at(from); it != marker_starts_.end(); ++it) {
-      const std::size_t at = *it;
+    for (const std::size_t* it = first_marker_at(from); it != markers_end_; ++it) {
+      const std::size_t at = *it - base_;
       if (key_start != 0 && (at + kMarkerStart.size() >= text_.size() ||
                              text_[at + kMarkerStart.size()] != key_start))
         continue;
@@ -87,10 +111,11 @@ class KeyTextView {
       return convert_pieces_ ? text::find_bytes_nocase(text_, needle, from)
                              : text::find_nocase(text_, needle, from);
     }
-    for (auto it = first_marker_at(from); it != marker_starts_.end(); ++it) {
-      if (*it + needle.size() <= text_.size() &&
-          text::equals_nocase(text_.substr(*it, needle.size()), needle))
-        return *it;
+    for (const std::size_t* it = first_marker_at(from); it != markers_end_; ++it) {
+      const std::size_t at = *it - base_;
+      if (at + needle.size() <= text_.size() &&
+          text::equals_nocase(text_.substr(at, needle.size()), needle))
+        return at;
     }
     return text::npos;
   }
@@ -119,8 +144,8 @@ class KeyTextView {
   static bool starts_with_marker(std::string_view needle) {
     return needle.substr(0, kMarkerStart.size()) == kMarkerStart;
   }
-  std::vector<std::size_t>::const_iterator first_marker_at(std::size_t from) const {
-    return std::lower_bound(marker_starts_.begin(), marker_starts_.end(), from);
+  const std::size_t* first_marker_at(std::size_t from) const {
+    return std::lower_bound(markers_, markers_end_, base_ + from);
   }
   std::size_t find_plain(std::string_view needle, std::size_t from) const {
     return convert_pieces_ ? text::find_bytes(text_, needle, from)
@@ -129,7 +154,12 @@ class KeyTextView {
 
   std::string_view text_;
   bool convert_pieces_;
-  std::vector<std::size_t> marker_starts_;
+  // Offsets of every "#::" that starts a character, counted from the start of the whole
+  // text this view is part of (base_ is where this view begins in it).
+  std::vector<std::size_t> own_marker_starts_;
+  const std::size_t* markers_ = nullptr;
+  const std::size_t* markers_end_ = nullptr;
+  std::size_t base_ = 0;
 };
 
 // First-match mode of extract_between over a view; see TorrentReader::extract_between.
@@ -172,11 +202,11 @@ void all_between(const KeyTextView& view, std::string_view start_marker,
   };
   if (start.compare(0, kMarkerStart.size(), kMarkerStart) == 0) {
     // A start marker is one of the places where "#::" starts a character: walk them in order.
-    for (const std::size_t at : view.marker_starts()) {
+    view.for_each_marker([&](std::size_t at) {
       if (at + start.size() <= source.size() &&
           text::equals_nocase(source.substr(at, start.size()), start))
         add_piece(at);
-    }
+    });
     return;
   }
   for (std::size_t at = view.find_nocase(start, 0); at != text::npos;
@@ -191,24 +221,27 @@ void lengths_and_paths(const KeyTextView& section, std::vector<std::string_view>
   constexpr std::string_view kLength = "#::length=";
   constexpr std::string_view kPath = "#::path=";
   const std::string_view source = section.text();
+  // Keys are nearly always written in lower case: an exact comparison settles most.
   const auto starts_with_nocase = [&](std::size_t at, std::string_view marker) {
     if (at + marker.size() > source.size()) return false;
-    const char key_start = static_cast<char>(source[at + 3] | 0x20);  // ASCII lower case
-    return key_start == marker[3] && text::equals_nocase(source.substr(at, marker.size()), marker);
+    const std::string_view candidate = source.substr(at, marker.size());
+    return candidate == marker || text::equals_nocase(candidate, marker);
   };
   const auto piece = [&](std::size_t at, std::size_t marker_size) {
     const std::size_t from = at + marker_size;
-    const std::size_t stop = section.find("\r\n", at);
+    const std::size_t stop = section.find_line_end(at);
     return stop == text::npos || stop < from ? std::string_view{}
                                              : source.substr(from, stop - from);
   };
-  for (const std::size_t at : section.marker_starts()) {
-    if (starts_with_nocase(at, kLength)) {
+  section.for_each_marker([&](std::size_t at) {
+    if (at + 3 >= source.size()) return;
+    const char key_start = static_cast<char>(source[at + 3] | 0x20);  // ASCII lower case
+    if (key_start == 'l' && starts_with_nocase(at, kLength)) {
       lengths.push_back(piece(at, kLength.size()));
-    } else if (starts_with_nocase(at, kPath)) {
+    } else if (key_start == 'p' && starts_with_nocase(at, kPath)) {
       paths.push_back(piece(at, kPath.size()));
     }
-  }
+  });
 }
 
 // The field of a known key: after its first marker, up to the next "#::".
@@ -237,10 +270,8 @@ std::string files_listing(const KeyTextView& view) {
   const std::size_t section_begin = view.find("#::length=");
   const std::size_t section_end =
       section_begin == text::npos ? text::npos : view.find("#::name", section_begin + 10);
-  const std::string no_lengths = "#::length=";
-  const KeyTextView section = section_end == text::npos
-                                  ? KeyTextView(no_lengths, view.convert_pieces())
-                                  : KeyTextView(view, section_begin, section_end);
+  if (section_end == text::npos) return "#::length=";
+  const KeyTextView section(view, section_begin, section_end);
   std::vector<std::string_view> lengths;
   std::vector<std::string_view> paths;
   lengths_and_paths(section, lengths, paths);

@@ -52,7 +52,7 @@ void append_printf(std::string& out, const char* format, double x) {
 // of sizes. Anything else (negative zero, huge values, other fractions) goes to printf.
 void append_size_number(std::string& out, double x) {
   if (x >= 0 && !std::signbit(x) && x < 1e12) {
-    const auto tenths = static_cast<std::int64_t>(std::llround(x * 10.0));
+    const auto tenths = static_cast<std::int64_t>(x * 10.0 + 0.5);
     if (static_cast<double>(tenths) / 10.0 == x) {
       append_tenths(out, tenths);
       return;
@@ -72,7 +72,7 @@ std::string format_size_number(double x) {
 // writes exactly k/10.
 void append_g6(std::string& out, float x) {
   if (x >= 0 && !std::signbit(x) && x < 100000.0f) {
-    const auto tenths = static_cast<std::int64_t>(std::llround(static_cast<double>(x) * 10.0));
+    const auto tenths = static_cast<std::int64_t>(static_cast<double>(x) * 10.0 + 0.5);
     if (static_cast<float>(static_cast<double>(tenths) / 10.0) == x) {
       append_tenths(out, tenths);
       return;
@@ -88,6 +88,14 @@ std::int64_t parse_int64(std::string_view text) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
     ++i;
+  }
+  // Up to 18 digits cannot overflow: the common case needs no checks.
+  std::size_t digits_end = i;
+  while (digits_end < text.size() && text[digits_end] >= '0' && text[digits_end] <= '9') ++digits_end;
+  if (digits_end - i <= 18) {
+    std::int64_t value = 0;
+    for (; i < digits_end; ++i) value = value * 10 + (text[i] - '0');
+    return negative ? -value : value;
   }
   // Accumulate as a negative number so that the minimum value fits exactly.
   constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
