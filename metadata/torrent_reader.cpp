@@ -69,7 +69,10 @@ char TorrentReader::char_at(std::uint64_t position) const {
 int TorrentReader::decode() {
   if (content_.empty()) return -1;
   platform::dispatch_pending_messages();
-  key_text_.reserve(key_text_.size() + content_.size() + content_.size() / 8 + 64);
+  // Every entry takes at least two bytes of content and writes at most two more bytes than
+  // it takes (a known key of four letters: six bytes in, eight out), so the key text never
+  // outgrows this.
+  key_text_.reserve(key_text_.size() + content_.size() + content_.size() / 3 + 16);
   if (content_[0] == 'd') {
     std::uint64_t position = 2;
     decode_dictionary(position);
@@ -120,35 +123,38 @@ bool TorrentReader::decode_integer(std::uint64_t& position) {
 
 bool TorrentReader::decode_string(std::uint64_t& position) {
   // The declared length saturates instead of wrapping; it is only ever compared with what
-  // remains of the content.
+  // remains of the content. Locals keep the content's address and size in registers while
+  // the key text grows.
   constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint64_t>::max() / 4;
+  const char* const data = content_.data();
   const std::uint64_t size = content_.size();
+  std::uint64_t at = position - 1;  // 0-based; wraps past the end for position 0
   std::uint64_t length = 0;
-  while (position >= 1 && position <= size && is_digit(content_[position - 1])) {
-    const auto digit = static_cast<unsigned>(content_[position - 1] - '0');
+  while (at < size && is_digit(data[at])) {
+    const auto digit = static_cast<unsigned>(data[at] - '0');
     length = length >= kSaturated / 10 ? kSaturated : length * 10 + digit;
-    ++position;
+    ++at;
   }
-  if (char_at(position) != ':') return false;
-  ++position;
+  if (at >= size || data[at] != ':') {
+    position = at + 1;
+    return false;
+  }
+  ++at;  // the value's first byte
 
-  const std::uint64_t available = position <= size ? size - position + 1 : 0;
-  const char* value = available > 0 ? content_.data() + (position - 1) : content_.data();
-  std::size_t value_size = static_cast<std::size_t>(std::min(length, available));
+  const char* value = data + (at < size ? at : size);
+  std::size_t value_size = static_cast<std::size_t>(at < size ? std::min(length, size - at) : 0);
   // Values only move forward, so the next zero byte of the content is looked for once and
   // then compared with each value in turn, instead of searching every value.
   if (value_size > 0) {
-    if (next_zero_ < position - 1) {
-      const void* zero = std::memchr(value, '\0', static_cast<std::size_t>(size - (position - 1)));
+    if (next_zero_ < at) {
+      const void* zero = std::memchr(value, '\0', static_cast<std::size_t>(size - at));
       next_zero_ = zero == nullptr ? size
-                                   : static_cast<std::uint64_t>(static_cast<const char*>(zero) -
-                                                                content_.data());
+                                   : static_cast<std::uint64_t>(static_cast<const char*>(zero) - data);
     }
-    if (next_zero_ < position - 1 + value_size)
-      value_size = static_cast<std::size_t>(next_zero_ - (position - 1));
+    if (next_zero_ < at + value_size) value_size = static_cast<std::size_t>(next_zero_ - at);
   }
   // The position rests on the last byte of the string as declared, even beyond the end.
-  position = position + length - 1;
+  position = at + length;
 
   if (is_known_key(std::string_view(value, value_size))) {
     key_text_.append("#::", 3);

@@ -13,7 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
   int replayed = 0;
   for (int i = 1; i < argc; ++i) {
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i])) {
+    std::error_code error;
+    std::filesystem::recursive_directory_iterator entries(argv[i], error);
+    if (error) {
+      std::fprintf(stderr, "cannot read %s: %s\n", argv[i], error.message().c_str());
+      return 1;
+    }
+    for (const auto& entry : entries) {
       if (!entry.is_regular_file()) continue;
       std::ifstream in(entry.path(), std::ios::binary);
       const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
