@@ -1,6 +1,8 @@
 // summarize and extract_between: reading the description's fields out of the key text.
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -51,6 +53,19 @@ class KeyTextView {
     }
     markers_ = own_marker_starts_.data();
     markers_end_ = markers_ + own_marker_starts_.size();
+
+    // Chains of the markers that share the byte after "#::", so that a search for a key
+    // that is missing or late passes over only the markers that could be it.
+    first_with_byte_.fill(kNoMarker);
+    next_with_byte_.assign(own_marker_starts_.size(), kNoMarker);
+    for (std::size_t i = own_marker_starts_.size(); i-- > 0;) {
+      const std::size_t after_start = own_marker_starts_[i] + kMarkerStart.size();
+      if (after_start >= text_.size()) continue;
+      const auto byte = static_cast<unsigned char>(text_[after_start]);
+      next_with_byte_[i] = first_with_byte_[byte];
+      first_with_byte_[byte] = static_cast<std::uint32_t>(i);
+    }
+    has_chains_ = own_marker_starts_.size() < kNoMarker;
   }
 
   KeyTextView(const KeyTextView&) = delete;
@@ -95,6 +110,14 @@ class KeyTextView {
     if (!starts_with_marker(needle)) return find_plain(needle, from);
     // The byte after "#::" tells most markers apart before a whole comparison.
     const char key_start = needle.size() > kMarkerStart.size() ? needle[kMarkerStart.size()] : 0;
+    if (key_start != 0 && has_chains_) {
+      for (std::uint32_t i = first_with_byte_[static_cast<unsigned char>(key_start)];
+           i != kNoMarker; i = next_with_byte_[i]) {
+        const std::size_t at = markers_[i];
+        if (at >= from && text_.compare(at, needle.size(), needle) == 0) return at;
+      }
+      return text::npos;
+    }
     for (const std::size_t* it = first_marker_at(from); it != markers_end_; ++it) {
       const std::size_t at = *it - base_;
       if (key_start != 0 && (at + kMarkerStart.size() >= text_.size() ||
@@ -160,6 +183,11 @@ class KeyTextView {
   const std::size_t* markers_ = nullptr;
   const std::size_t* markers_end_ = nullptr;
   std::size_t base_ = 0;
+  // For the whole text only (a part searches its markers in order).
+  static constexpr std::uint32_t kNoMarker = 0xFFFFFFFF;
+  bool has_chains_ = false;
+  std::array<std::uint32_t, 256> first_with_byte_{};
+  std::vector<std::uint32_t> next_with_byte_;
 };
 
 // First-match mode of extract_between over a view; see TorrentReader::extract_between.
