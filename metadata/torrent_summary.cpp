@@ -310,10 +310,20 @@ std::string files_listing(const KeyTextView& view) {
   for (std::size_t i = 0; i < paths.size(); ++i) {
     // A malformed listing may name more paths than lengths: those files count as empty.
     const std::int64_t length = i < lengths.size() ? text::parse_int64(lengths[i]) : 0;
-    const auto kb =
-        static_cast<float>(text::round_to_decimals(static_cast<double>(length) / 1024.0, 1));
     view.append_text(listing, paths[i]);
     listing += size_label;
+    // Below 1024 KB the single-precision value of n tenths is written "%.6g" as n / 10
+    // exactly, so the common case needs only the count of tenths, not the division.
+    if (length >= 0 && length < (std::int64_t{1} << 52)) {
+      const std::int64_t tenths = text::round_to_tenths(static_cast<double>(length) / 1024.0);
+      if (tenths < 10240) {
+        text::append_tenths(listing, tenths);
+        listing += " KB\r\n\r\n";
+        continue;
+      }
+    }
+    const auto kb =
+        static_cast<float>(text::round_to_decimals(static_cast<double>(length) / 1024.0, 1));
     if (kb >= 1024.0f) {
       text::append_size_number(listing,
                                text::round_to_decimals(static_cast<double>(kb) / 1024.0, 1));

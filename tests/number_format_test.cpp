@@ -51,6 +51,21 @@ TEST(SizeNumber, DirectFormsAgreeWithPrintf) {
     std::string ours;
     text::append_g6(ours, kb);
     ASSERT_EQ(ours, printf_form("%.6g", static_cast<double>(kb))) << bytes;
+    // The count of tenths is the same rounding, and below 1024 KB it writes the same text.
+    if (bytes >= 0 && bytes < (std::int64_t{1} << 52)) {
+      const std::int64_t tenths = text::round_to_tenths(static_cast<double>(bytes) / 1024.0);
+      ASSERT_EQ(static_cast<double>(tenths) / 10.0,
+                text::round_to_decimals(static_cast<double>(bytes) / 1024.0, 1))
+          << bytes;
+      if (tenths < 10240) {
+        std::string direct;
+        text::append_tenths(direct, tenths);
+        ASSERT_EQ(direct, ours) << bytes;
+        ASSERT_LT(kb, 1024.0f) << bytes;
+      } else {
+        ASSERT_GE(kb, 1024.0f) << bytes;
+      }
+    }
   }
   for (double x : {0.05, 1.0 / 3, 123456.75, 1e-7, -3.5}) {
     std::string ours;

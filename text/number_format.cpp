@@ -28,9 +28,13 @@ void append_uint(std::string& out, std::uint64_t value) {
   while (n > 0) out.push_back(digits[--n]);
 }
 
-namespace {
+std::int64_t round_to_tenths(double x) {
+  const double scaled = x * 10.0 + 0.000000000001;
+  auto whole = static_cast<std::int64_t>(scaled);
+  if (scaled - static_cast<double>(whole) >= 0.5) ++whole;
+  return whole;
+}
 
-// Appends tenths/10 as the shortest decimal: whole part, then ".d" unless d is 0.
 void append_tenths(std::string& out, std::int64_t tenths) {
   append_uint(out, static_cast<std::uint64_t>(tenths / 10));
   if (tenths % 10 != 0) {
@@ -38,6 +42,8 @@ void append_tenths(std::string& out, std::int64_t tenths) {
     out.push_back(static_cast<char>('0' + tenths % 10));
   }
 }
+
+namespace {
 
 void append_printf(std::string& out, const char* format, double x) {
   char buffer[64];

@@ -11,6 +11,14 @@ namespace text {
 // least one half, scaled back, sign restored: halves round away from zero.
 double round_to_decimals(double x, int decimals);
 
+// The whole number of tenths that round_to_decimals(x, 1) gives for a non-negative x
+// below 9e17, computed the same way (round_to_decimals(x, 1) is exactly this / 10.0), for
+// callers that need the count of tenths rather than the divided value.
+std::int64_t round_to_tenths(double x);
+
+// Appends tenths / 10 in its shortest form: "700.5", "700", "0".
+void append_tenths(std::string& out, std::int64_t tenths);
+
 // Shortest general form with up to 13 significant digits ("%.13g"): 700.5, 700, 0.
 std::string format_size_number(double x);
 void append_size_number(std::string& out, double x);
