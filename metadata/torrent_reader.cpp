@@ -111,7 +111,13 @@ bool TorrentReader::is_known_key(std::string_view v) {
   }
 }
 
-bool TorrentReader::decode_integer(std::uint64_t& position) {
+bool TorrentReader::decode_integer(std::uint64_t& position) { return scan_integer(position); }
+
+bool TorrentReader::decode_string(std::uint64_t& position) { return scan_string(position); }
+
+// The member decoders' bodies, inlined into the members loop so that the position stays in
+// a register while a container is walked.
+inline bool TorrentReader::scan_integer(std::uint64_t& position) {
   ++position;
   const std::uint64_t first = position;
   while (is_digit(char_at(position))) ++position;
@@ -121,7 +127,7 @@ bool TorrentReader::decode_integer(std::uint64_t& position) {
   return true;
 }
 
-bool TorrentReader::decode_string(std::uint64_t& position) {
+inline bool TorrentReader::scan_string(std::uint64_t& position) {
   // The declared length saturates instead of wrapping; it is only ever compared with what
   // remains of the content. Locals keep the content's address and size in registers while
   // the key text grows.
@@ -168,40 +174,44 @@ bool TorrentReader::decode_string(std::uint64_t& position) {
   return true;
 }
 
-bool TorrentReader::decode_list(std::uint64_t& position) { return decode_members(position); }
+bool TorrentReader::decode_list(std::uint64_t& position) {
+  position = walk_members(position);
+  return true;
+}
 
-bool TorrentReader::decode_dictionary(std::uint64_t& position) { return decode_members(position); }
+bool TorrentReader::decode_dictionary(std::uint64_t& position) {
+  position = walk_members(position);
+  return true;
+}
 
 // Lists and dictionaries have the same body: a dictionary does not tell keys from values.
 // A member that fails ends the container, which still reports success; its caller goes on
-// one byte further.
-bool TorrentReader::decode_members(std::uint64_t& position) {
-  if (stopped_) return true;
+// one byte further. Returns the position where the container stopped (its "e", or where
+// the failed member stopped).
+std::uint64_t TorrentReader::walk_members(std::uint64_t position) {
+  if (stopped_) return position;
   if (++depth_ > kMaxDepth) {
     stopped_ = true;
     --depth_;
-    return true;
+    return position;
   }
   char c = char_at(position);
   while (c != 'e' && !stopped_) {
     bool ok;
     if (c == 'i') {
-      ok = decode_integer(position);
-    } else if (c == 'l') {
-      ++position;
-      ok = decode_list(position);
-    } else if (c == 'd') {
-      ++position;
-      ok = decode_dictionary(position);
+      ok = scan_integer(position);
+    } else if (c == 'l' || c == 'd') {
+      position = walk_members(position + 1);
+      ok = true;
     } else {
-      ok = decode_string(position);
+      ok = scan_string(position);
     }
     if (!ok) break;
     ++position;
     c = char_at(position);
   }
   --depth_;
-  return true;
+  return position;
 }
 
 }  // namespace metadata

@@ -83,7 +83,9 @@ class TorrentReader {
   std::size_t marker_count() const { return marker_count_; }
 
  private:
-  bool decode_members(std::uint64_t& position);
+  std::uint64_t walk_members(std::uint64_t position);
+  bool scan_string(std::uint64_t& position);
+  bool scan_integer(std::uint64_t& position);
   char char_at(std::uint64_t position) const;
 
   std::string content_;

@@ -157,7 +157,7 @@ class KeyTextView {
     const bool single_bytes_only = std::all_of(
         piece.begin(), piece.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (convert_pieces_ && !single_bytes_only) {
-      out += utf8_to_gbk(piece);
+      platform::append_utf8_to_cp936(out, piece);
     } else {
       out += piece;
     }
@@ -319,8 +319,14 @@ std::string files_listing(const KeyTextView& view) {
       if (tenths < 10240) {
         text::append_tenths(listing, tenths);
         listing += " KB\r\n\r\n";
-        continue;
+      } else {
+        // The same for megabytes: the size in KB held in single precision, divided by 1024
+        // and rounded again, is written as its count of tenths.
+        const auto kb = static_cast<float>(static_cast<double>(tenths) / 10.0);
+        text::append_tenths(listing, text::round_to_tenths(static_cast<double>(kb) / 1024.0));
+        listing += " MB\r\n\r\n";
       }
+      continue;
     }
     const auto kb =
         static_cast<float>(text::round_to_decimals(static_cast<double>(length) / 1024.0, 1));

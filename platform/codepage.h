@@ -12,6 +12,8 @@ namespace platform {
 // code page 936 cannot hold, and a byte sequence that is not UTF-8, become "?". The
 // result ends before its first zero byte.
 std::string utf8_to_cp936(std::string_view utf8);
+// The same, appended to `out`.
+void append_utf8_to_cp936(std::string& out, std::string_view utf8);
 
 // Code page 936 text to UTF-8; a byte sequence that is not code page 936 becomes U+FFFD.
 std::string cp936_to_utf8(std::string_view cp936);

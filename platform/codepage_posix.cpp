@@ -195,10 +195,9 @@ class Cp936Tables {
 
 }  // namespace
 
-std::string utf8_to_cp936(std::string_view utf8) {
+void append_utf8_to_cp936(std::string& out, std::string_view utf8) {
   Cp936Tables& tables = Cp936Tables::get();
-  std::string out;
-  out.reserve(utf8.size());
+  const std::size_t appended_from = out.size();
   // A character is held back until the next one shows whether a mark joins it.
   char32_t pending = 0;
   bool has_pending = false;
@@ -226,8 +225,14 @@ std::string utf8_to_cp936(std::string_view utf8) {
     has_pending = true;
   }
   if (has_pending) tables.append_cp936(out, pending);
-  const std::size_t zero = out.find('\0');
+  const std::size_t zero = out.find('\0', appended_from);
   if (zero != std::string::npos) out.resize(zero);
+}
+
+std::string utf8_to_cp936(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  append_utf8_to_cp936(out, utf8);
   return out;
 }
 

@@ -65,6 +65,10 @@ std::string utf8_to_cp936(std::string_view utf8) {
   return out;
 }
 
+void append_utf8_to_cp936(std::string& out, std::string_view utf8) {
+  out += utf8_to_cp936(utf8);
+}
+
 std::string cp936_to_utf8(std::string_view cp936) {
   return from_wide(to_wide(cp936, 936), CP_UTF8, 0);
 }

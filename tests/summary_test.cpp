@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "metadata/torrent_reader.h"
 #include "platform/codepage.h"
 #include "test_files.h"
+#include "text/number_format.h"
 
 namespace {
 
@@ -61,6 +64,29 @@ TEST(Summary, MultiFileSizesSwitchToMegabytesAt1024Kilobytes) {
     EXPECT_EQ(utf8(summary_of(content).files_listing), std::string("d  大小：") + c.size + "\r\n\r\n")
         << c.bytes;
   }
+}
+
+// Sizes across the whole range, written the literal way: KB in single precision with
+// "%.6g", or MB from it with "%.13g".
+TEST(Summary, MultiFileSizesAgreeWithTheLiteralFormulas) {
+  std::mt19937_64 random(11);
+  std::string content = "d4:infod5:filesl";
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) {
+    const long long bytes = i < 1000 ? i * 1049LL : static_cast<long long>(random() >> (1 + random() % 63));
+    content += "d6:lengthi" + std::to_string(bytes) + "e4:pathl1:fee";
+    const auto kb = static_cast<float>(text::round_to_decimals(static_cast<double>(bytes) / 1024.0, 1));
+    char size[64];
+    if (kb >= 1024.0f) {
+      std::snprintf(size, sizeof size, "%.13g MB",
+                    text::round_to_decimals(static_cast<double>(kb) / 1024.0, 1));
+    } else {
+      std::snprintf(size, sizeof size, "%.6g KB", static_cast<double>(kb));
+    }
+    expected += std::string("f  \xB4\xF3\xD0\xA1\xA3\xBA") + size + "\r\n\r\n";
+  }
+  content += "e4:name1:x6:pieces1:xee";
+  EXPECT_EQ(summary_of(content).files_listing, expected);
 }
 
 TEST(Summary, FilesInOneFolderAreListedUnderTheFolder) {
