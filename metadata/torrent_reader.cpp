@@ -19,7 +19,7 @@ DateTime TorrentReader::seconds_to_datetime(std::int64_t seconds) {
 
 void TorrentReader::load(std::string_view path) {
   content_ = read_file_in_pieces(path, kPieceSize);
-  next_zero_ = 0;
+  reset_cursors();
 }
 
 std::string TorrentReader::read_file_in_pieces(std::string_view path, std::int64_t piece_size) {
@@ -95,8 +95,15 @@ bool equals_name(std::string_view value, std::string_view name) {
 }  // namespace
 
 bool TorrentReader::is_known_key(std::string_view v) {
-  // Every value of the torrent passes here, so it is compared only with the names of its
-  // own length.
+  // Every value of the torrent passes here: most are turned away by their first letter,
+  // the rest are compared only with the names of their own length.
+  if (v.empty()) return false;
+  constexpr std::uint32_t kFirstLetters = 1u << ('a' - 'a') | 1u << ('c' - 'a') |
+                                          1u << ('e' - 'a') | 1u << ('f' - 'a') |
+                                          1u << ('i' - 'a') | 1u << ('l' - 'a') |
+                                          1u << ('n' - 'a') | 1u << ('p' - 'a');
+  const unsigned letter = static_cast<unsigned char>(v[0] | 0x20) - unsigned{'a'};
+  if (letter >= 26 || ((kFirstLetters >> letter) & 1u) == 0) return false;
   switch (v.size()) {
     case 4: return equals_name(v, "info") || equals_name(v, "path") || equals_name(v, "name");
     case 5: return equals_name(v, "nodes") || equals_name(v, "files");
@@ -163,15 +170,33 @@ inline bool TorrentReader::scan_string(std::uint64_t& position) {
   position = at + length;
 
   if (is_known_key(std::string_view(value, value_size))) {
+    hash_colon_offsets_.push_back(key_text_.size());
     key_text_.append("#::", 3);
     key_text_.append(value, value_size);
     key_text_.push_back('=');
     ++marker_count_;
   } else {
+    if (value_size >= 3) note_hash_colons(at, value, value_size);
     key_text_.append(value, value_size);
     key_text_.append("\r\n", 2);
   }
   return true;
+}
+
+// Records each "#::" inside a value about to be appended at the end of the key text. Only
+// a value that holds a "#" is searched.
+void TorrentReader::note_hash_colons(std::uint64_t at, const char* value, std::size_t size) {
+  if (next_hash_ < at) {
+    const void* hash = std::memchr(value, '#', static_cast<std::size_t>(content_.size() - at));
+    next_hash_ = hash == nullptr ? content_.size()
+                                 : static_cast<std::uint64_t>(static_cast<const char*>(hash) -
+                                                              content_.data());
+  }
+  if (next_hash_ >= at + size) return;
+  const std::string_view text(value, size);
+  for (std::size_t p = text.find("#::", next_hash_ - at); p != std::string_view::npos;
+       p = text.find("#::", p + 1))
+    hash_colon_offsets_.push_back(key_text_.size() + p);
 }
 
 bool TorrentReader::decode_list(std::uint64_t& position) {

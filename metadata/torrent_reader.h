@@ -42,7 +42,7 @@ class TorrentReader {
   // Takes content that is already in memory, in place of load.
   void set_content(std::string content) {
     content_ = std::move(content);
-    next_zero_ = 0;
+    reset_cursors();
   }
 
   // Reads a file in pieces of `piece_size` bytes, dispatching pending window messages
@@ -81,6 +81,9 @@ class TorrentReader {
   const std::string& key_text() const { return key_text_; }
   // Number of key markers that decoding wrote.
   std::size_t marker_count() const { return marker_count_; }
+  // Offsets in the decoded key text of every "#::" it holds, byte by byte: the markers and
+  // any inside values. Valid until summarize converts the key text.
+  const std::vector<std::size_t>& hash_colon_offsets() const { return hash_colon_offsets_; }
 
  private:
   std::uint64_t walk_members(std::uint64_t position);
@@ -90,8 +93,18 @@ class TorrentReader {
 
   std::string content_;
   std::string key_text_;
+  void reset_cursors() {
+    next_zero_ = 0;
+    next_hash_ = 0;
+  }
+  void note_hash_colons(std::uint64_t at, const char* value, std::size_t size);
+
   std::size_t marker_count_ = 0;
-  std::uint64_t next_zero_ = 0;  // offset of the next zero byte of the content (or its size)
+  std::vector<std::size_t> hash_colon_offsets_;
+  // Offsets of the next zero byte and of the next "#" of the content (or its size): values
+  // only move forward, so each is looked for once, not inside every value.
+  std::uint64_t next_zero_ = 0;
+  std::uint64_t next_hash_ = 0;
   int depth_ = 0;
   bool stopped_ = false;
 };

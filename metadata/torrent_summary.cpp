@@ -33,45 +33,25 @@ constexpr std::size_t kAnnounceListLimit = 5000;
 // that starts a character, and marker searches look only at those places.
 class KeyTextView {
  public:
-  KeyTextView(std::string_view text, bool convert_pieces = false)
+  // `hash_colons`, when given, lists every "#::" of a UTF-8 text (the decoder noted them as
+  // it wrote the text), so the text need not be walked for them.
+  KeyTextView(std::string_view text, bool convert_pieces = false,
+              const std::vector<std::size_t>* hash_colons = nullptr)
       : text_(text), convert_pieces_(convert_pieces) {
-    std::vector<std::size_t>& marker_starts = own_marker_starts_;
-    // Every "#::" is found with memchr; where the text is code page 936, one that sits on
-    // the second byte of a character is dropped.
-    const char* data = text_.data();
-    const std::size_t size = text_.size();
-    std::size_t char_start = 0;  // a known character start, moved forward as the scan goes
-    for (std::size_t at = 0; at + 3 <= size;) {
-      const void* hit = std::memchr(data + at, '#', size - at - 2);
-      if (hit == nullptr) break;
-      at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
-      if (data[at + 1] == ':' && data[at + 2] == ':') {
-        if (convert_pieces_ || text::starts_char(text_, char_start, at))
-          marker_starts.push_back(at);
-      }
-      ++at;
+    if (convert_pieces && hash_colons != nullptr) {
+      markers_ = hash_colons->data();
+      markers_end_ = markers_ + hash_colons->size();
+    } else {
+      find_marker_starts();
+      markers_ = own_marker_starts_.data();
+      markers_end_ = markers_ + own_marker_starts_.size();
     }
-    markers_ = own_marker_starts_.data();
-    markers_end_ = markers_ + own_marker_starts_.size();
-
-    // Chains of the markers that share the byte after "#::", so that a search for a key
-    // that is missing or late passes over only the markers that could be it.
-    first_with_byte_.fill(kNoMarker);
-    next_with_byte_.assign(own_marker_starts_.size(), kNoMarker);
-    for (std::size_t i = own_marker_starts_.size(); i-- > 0;) {
-      const std::size_t after_start = own_marker_starts_[i] + kMarkerStart.size();
-      if (after_start >= text_.size()) continue;
-      const auto byte = static_cast<unsigned char>(text_[after_start]);
-      next_with_byte_[i] = first_with_byte_[byte];
-      first_with_byte_[byte] = static_cast<std::uint32_t>(i);
-    }
-    has_chains_ = own_marker_starts_.size() < kNoMarker;
+    build_chains();
   }
 
   KeyTextView(const KeyTextView&) = delete;
   KeyTextView& operator=(const KeyTextView&) = delete;
 
-  // The part [begin, end) of another view, searched exactly as if it were a text of its own.
   // Its markers are those of the whole that lie wholly inside it, shared, not copied.
   KeyTextView(const KeyTextView& whole, std::size_t begin, std::size_t end)
       : text_(whole.text_.substr(begin, end - begin)),
@@ -164,6 +144,40 @@ class KeyTextView {
   }
 
  private:
+  // Every "#::" is found with memchr; where the text is code page 936, one that sits on
+  // the second byte of a character is dropped.
+  void find_marker_starts() {
+    const char* data = text_.data();
+    const std::size_t size = text_.size();
+    std::size_t char_start = 0;  // a known character start, moved forward as the scan goes
+    for (std::size_t at = 0; at + 3 <= size;) {
+      const void* hit = std::memchr(data + at, '#', size - at - 2);
+      if (hit == nullptr) break;
+      at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+      if (data[at + 1] == ':' && data[at + 2] == ':') {
+        if (convert_pieces_ || text::starts_char(text_, char_start, at))
+          own_marker_starts_.push_back(at);
+      }
+      ++at;
+    }
+  }
+
+  // Chains of the markers that share the byte after "#::", so that a search for a key
+  // that is missing or late passes over only the markers that could be it.
+  void build_chains() {
+    const auto count = static_cast<std::size_t>(markers_end_ - markers_);
+    first_with_byte_.fill(kNoMarker);
+    next_with_byte_.assign(count, kNoMarker);
+    for (std::size_t i = count; i-- > 0;) {
+      const std::size_t after_start = markers_[i] + kMarkerStart.size();
+      if (after_start >= text_.size()) continue;
+      const auto byte = static_cast<unsigned char>(text_[after_start]);
+      next_with_byte_[i] = first_with_byte_[byte];
+      first_with_byte_[byte] = static_cast<std::uint32_t>(i);
+    }
+    has_chains_ = count < kNoMarker;
+  }
+
   static bool starts_with_marker(std::string_view needle) {
     return needle.substr(0, kMarkerStart.size()) == kMarkerStart;
   }
@@ -389,7 +403,7 @@ TorrentSummary TorrentReader::summarize() {
   // UTF-8 and is converted.
   if (text::contains(key_text_, "GBK")) return summarize_view(KeyTextView(key_text_));
   if (platform::utf8_to_cp936_is_piecewise(key_text_))
-    return summarize_view(KeyTextView(key_text_, true));
+    return summarize_view(KeyTextView(key_text_, true, &hash_colon_offsets_));
   return summarize_whole_text();
 }
 

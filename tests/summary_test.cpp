@@ -126,6 +126,11 @@ TEST(Summary, TheKeyTextIsConvertedUnlessItHoldsGbk) {
   EXPECT_EQ(summary_of("d8:encoding3:gbk4:name2:\xD6\xD0" "7:comment1:xe").name, "??\r\n\r\n");
 }
 
+TEST(Summary, AHashColonInsideAValueEndsTheFieldBeforeIt) {
+  EXPECT_EQ(summary_of("d4:name6:ab#::c7:comment1:xe").name, "ab\r\n");
+  EXPECT_EQ(summary_of("d9:publisher4:#::p7:comment1:xe").publisher, "");
+}
+
 TEST(Summary, EmptyKeyTextGivesEmptyFields) {
   const TorrentSummary s = summary_of("d3:fooe");
   EXPECT_EQ(s.servers, "\r\n");
@@ -164,6 +169,7 @@ TEST(Summary, FieldByFieldConversionEqualsWholeTextConversion) {
       "d4:name7:a\xE2\x82\xAC#::x" "7:comment1:xe",
       "d4:infod5:filesld6:lengthi5e4:pathl4:\xE4\xB8\xAD" "a1:beee4:name1:xee",
       "d4:name5:\xB0#::ab7:comment1:xe",                       // invalid UTF-8 before a "#"
+      "d4:name5:a#::b7:comment5:#::#:e",                        // "#::" inside values
   };
   for (const char* c : cases) expect_same_as_whole_text(c, testing::PrintToString(std::string(c)));
   for (const auto& entry : std::filesystem::directory_iterator(MORVALE_TEST_DATA_DIR "/samples"))
