@@ -9,6 +9,12 @@
 #include "platform/messages.h"
 #include "text/cp936.h"
 
+#if defined(__GNUC__) || defined(__clang__)
+#define MORVALE_ALWAYS_INLINE inline __attribute__((always_inline))
+#else
+#define MORVALE_ALWAYS_INLINE inline
+#endif
+
 namespace metadata {
 
 std::string utf8_to_gbk(std::string_view utf8) { return platform::utf8_to_cp936(utf8); }
@@ -82,14 +88,15 @@ int TorrentReader::decode() {
 
 namespace {
 
-// Compares a value with a known name, which is in lower case. A byte with 0x20 added equals
-// the name's byte when it is that letter in either case, and (for the few other bytes a
-// name holds) possibly for one more control byte; such a near match is settled exactly.
+// Compares a value with a known name, which is in lower case: a letter matches in either
+// case, any other byte exactly.
 bool equals_name(std::string_view value, std::string_view name) {
   for (std::size_t i = 0; i < name.size(); ++i) {
-    if ((value[i] | 0x20) != name[i]) return false;
+    const char n = name[i];
+    const char v = value[i];
+    if (n >= 'a' && n <= 'z' ? (v | 0x20) != n : v != n) return false;
   }
-  return text::equals_nocase(value, name);
+  return true;
 }
 
 }  // namespace
@@ -118,13 +125,9 @@ bool TorrentReader::is_known_key(std::string_view v) {
   }
 }
 
-bool TorrentReader::decode_integer(std::uint64_t& position) { return scan_integer(position); }
-
-bool TorrentReader::decode_string(std::uint64_t& position) { return scan_string(position); }
-
 // The member decoders' bodies, inlined into the members loop so that the position stays in
 // a register while a container is walked.
-inline bool TorrentReader::scan_integer(std::uint64_t& position) {
+MORVALE_ALWAYS_INLINE bool TorrentReader::scan_integer(std::uint64_t& position) {
   ++position;
   const std::uint64_t first = position;
   while (is_digit(char_at(position))) ++position;
@@ -134,7 +137,7 @@ inline bool TorrentReader::scan_integer(std::uint64_t& position) {
   return true;
 }
 
-inline bool TorrentReader::scan_string(std::uint64_t& position) {
+MORVALE_ALWAYS_INLINE bool TorrentReader::scan_string(std::uint64_t& position) {
   // The declared length saturates instead of wrapping; it is only ever compared with what
   // remains of the content. Locals keep the content's address and size in registers while
   // the key text grows.
@@ -198,6 +201,10 @@ void TorrentReader::note_hash_colons(std::uint64_t at, const char* value, std::s
        p = text.find("#::", p + 1))
     hash_colon_offsets_.push_back(key_text_.size() + p);
 }
+
+bool TorrentReader::decode_integer(std::uint64_t& position) { return scan_integer(position); }
+
+bool TorrentReader::decode_string(std::uint64_t& position) { return scan_string(position); }
 
 bool TorrentReader::decode_list(std::uint64_t& position) {
   position = walk_members(position);
