@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 #include "platform/codepage.h"
 #include "platform/file.h"
@@ -75,15 +76,48 @@ char TorrentReader::char_at(std::uint64_t position) const {
 int TorrentReader::decode() {
   if (content_.empty()) return -1;
   platform::dispatch_pending_messages();
-  // Every entry takes at least two bytes of content and writes at most two more bytes than
-  // it takes (a known key of four letters: six bytes in, eight out), so the key text never
-  // outgrows this.
-  key_text_.reserve(key_text_.size() + content_.size() + content_.size() / 3 + 16);
   if (content_[0] == 'd') {
     std::uint64_t position = 2;
     decode_dictionary(position);
   }
   return 0;
+}
+
+// Entries are written to a buffer that cannot overflow and then appended to the key text
+// in one piece: std::string's own append is compiled out of line, and a decode appends
+// several times per entry. No entry writes more than twice the content bytes it takes (the
+// worst is a lone ":", an empty string of one byte written as "\r\n"; a known key takes
+// at least six bytes for its eight) and the position only moves forward, so twice the
+// content always fits. Scopes nest: only the outermost flushes.
+class TorrentReader::OutputScope {
+ public:
+  explicit OutputScope(TorrentReader& reader) : reader_(reader) {
+    if (reader_.out_ != nullptr) return;
+    const std::size_t size = reader_.content_.size();
+    buffer_.reset(new char[2 * size + 16]);
+    reader_.out_ = reader_.out_begin_ = buffer_.get();
+  }
+  ~OutputScope() {
+    if (!buffer_) return;
+    reader_.key_text_.append(reader_.out_begin_,
+                             static_cast<std::size_t>(reader_.out_ - reader_.out_begin_));
+    reader_.out_ = reader_.out_begin_ = nullptr;
+  }
+  OutputScope(const OutputScope&) = delete;
+  OutputScope& operator=(const OutputScope&) = delete;
+
+ private:
+  TorrentReader& reader_;
+  std::unique_ptr<char[]> buffer_;
+};
+
+inline void TorrentReader::write(const char* bytes, std::size_t size) {
+  std::memcpy(out_, bytes, size);
+  out_ += size;
+}
+
+inline std::size_t TorrentReader::key_text_size() const {
+  return key_text_.size() + static_cast<std::size_t>(out_ - out_begin_);
 }
 
 namespace {
@@ -132,8 +166,8 @@ MORVALE_ALWAYS_INLINE bool TorrentReader::scan_integer(std::uint64_t& position) 
   const std::uint64_t first = position;
   while (is_digit(char_at(position))) ++position;
   if (char_at(position) != 'e') return false;
-  key_text_.append(content_.data() + (first - 1), static_cast<std::size_t>(position - first));
-  key_text_.append("\r\n", 2);
+  write(content_.data() + (first - 1), static_cast<std::size_t>(position - first));
+  write("\r\n", 2);
   return true;
 }
 
@@ -173,15 +207,15 @@ MORVALE_ALWAYS_INLINE bool TorrentReader::scan_string(std::uint64_t& position) {
   position = at + length;
 
   if (is_known_key(std::string_view(value, value_size))) {
-    hash_colon_offsets_.push_back(key_text_.size());
-    key_text_.append("#::", 3);
-    key_text_.append(value, value_size);
-    key_text_.push_back('=');
+    hash_colon_offsets_.push_back(key_text_size());
+    write("#::", 3);
+    write(value, value_size);
+    write("=", 1);
     ++marker_count_;
   } else {
     if (value_size >= 3) note_hash_colons(at, value, value_size);
-    key_text_.append(value, value_size);
-    key_text_.append("\r\n", 2);
+    write(value, value_size);
+    write("\r\n", 2);
   }
   return true;
 }
@@ -199,19 +233,27 @@ void TorrentReader::note_hash_colons(std::uint64_t at, const char* value, std::s
   const std::string_view text(value, size);
   for (std::size_t p = text.find("#::", next_hash_ - at); p != std::string_view::npos;
        p = text.find("#::", p + 1))
-    hash_colon_offsets_.push_back(key_text_.size() + p);
+    hash_colon_offsets_.push_back(key_text_size() + p);
 }
 
-bool TorrentReader::decode_integer(std::uint64_t& position) { return scan_integer(position); }
+bool TorrentReader::decode_integer(std::uint64_t& position) {
+  OutputScope output(*this);
+  return scan_integer(position);
+}
 
-bool TorrentReader::decode_string(std::uint64_t& position) { return scan_string(position); }
+bool TorrentReader::decode_string(std::uint64_t& position) {
+  OutputScope output(*this);
+  return scan_string(position);
+}
 
 bool TorrentReader::decode_list(std::uint64_t& position) {
+  OutputScope output(*this);
   position = walk_members(position);
   return true;
 }
 
 bool TorrentReader::decode_dictionary(std::uint64_t& position) {
+  OutputScope output(*this);
   position = walk_members(position);
   return true;
 }

@@ -93,6 +93,10 @@ class TorrentReader {
 
   std::string content_;
   std::string key_text_;
+  class OutputScope;
+  void write(const char* bytes, std::size_t size);
+  std::size_t key_text_size() const;
+
   void reset_cursors() {
     next_zero_ = 0;
     next_hash_ = 0;
@@ -101,6 +105,9 @@ class TorrentReader {
 
   std::size_t marker_count_ = 0;
   std::vector<std::size_t> hash_colon_offsets_;
+  // Where decoding writes the key text's new bytes before they are appended to it.
+  char* out_ = nullptr;
+  char* out_begin_ = nullptr;
   // Offsets of the next zero byte and of the next "#" of the content (or its size): values
   // only move forward, so each is looked for once, not inside every value.
   std::uint64_t next_zero_ = 0;

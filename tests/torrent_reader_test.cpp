@@ -31,6 +31,7 @@ TEST(KeyText, DecodesMembersInFileOrder) {
        "#::path=#::nodes=#::comment=#::files=#::name.utf-8=#::pieces=#::publisher="},
       {"a near miss", "d5:names4:inf0e", "names\r\ninf0\r\n"},
       {"empty string", "d0:4:name0:e", "\r\n#::name=\r\n"},
+      {"a colon alone is an empty string", "d:::e", "\r\n\r\n\r\n"},
       {"integer, leading zeros kept", "d1:xi042ee", "x\r\n042\r\n"},
       {"empty integer", "d1:iiee", "i\r\n\r\n"},
       {"negative integer ends the top level", "d1:ai-5e1:be", "a\r\n"},
@@ -49,6 +50,14 @@ TEST(KeyText, DecodesMembersInFileOrder) {
       {"binary values keep line ends", "d6:pieces4:\r\n#:e", "#::pieces=\r\n#:\r\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(key_text_of(c.content), c.key_text) << c.what;
+}
+
+TEST(KeyText, ContentThatDoublesAsItDecodesFits) {
+  // Each ":" takes one byte and writes two: the most any content can grow.
+  const std::string colons(100000, ':');
+  std::string expected;
+  for (int i = 0; i < 100000; ++i) expected += "\r\n";
+  EXPECT_EQ(key_text_of("d" + colons), expected);
 }
 
 TEST(KeyText, CountsTheMarkersItWrites) {
