@@ -112,7 +112,27 @@ class TorrentReader::OutputScope {
 };
 
 inline void TorrentReader::write(const char* bytes, std::size_t size) {
-  std::memcpy(out_, bytes, size);
+  // Most entries are a few bytes long: copy those with fixed-size moves (the buffer always
+  // has room), the rest with memcpy.
+  if (size <= 16 && size >= 4) {
+    std::uint32_t head, tail;
+    if (size >= 8) {
+      std::uint64_t head8, tail8;
+      std::memcpy(&head8, bytes, 8);
+      std::memcpy(&tail8, bytes + size - 8, 8);
+      std::memcpy(out_, &head8, 8);
+      std::memcpy(out_ + size - 8, &tail8, 8);
+    } else {
+      std::memcpy(&head, bytes, 4);
+      std::memcpy(&tail, bytes + size - 4, 4);
+      std::memcpy(out_, &head, 4);
+      std::memcpy(out_ + size - 4, &tail, 4);
+    }
+  } else if (size < 4) {
+    for (std::size_t i = 0; i < size; ++i) out_[i] = bytes[i];
+  } else {
+    std::memcpy(out_, bytes, size);
+  }
   out_ += size;
 }
 
@@ -213,7 +233,8 @@ MORVALE_ALWAYS_INLINE bool TorrentReader::scan_string(std::uint64_t& position) {
     write("=", 1);
     ++marker_count_;
   } else {
-    if (value_size >= 3) note_hash_colons(at, value, value_size);
+    if (value_size >= 3 && next_hash_ < at + value_size)
+      note_hash_colons(at, value, value_size);
     write(value, value_size);
     write("\r\n", 2);
   }

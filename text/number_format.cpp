@@ -96,13 +96,12 @@ std::int64_t parse_int64(std::string_view text) {
     ++i;
   }
   // Up to 18 digits cannot overflow: the common case needs no checks.
-  std::size_t digits_end = i;
-  while (digits_end < text.size() && text[digits_end] >= '0' && text[digits_end] <= '9') ++digits_end;
-  if (digits_end - i <= 18) {
-    std::int64_t value = 0;
-    for (; i < digits_end; ++i) value = value * 10 + (text[i] - '0');
-    return negative ? -value : value;
-  }
+  const std::size_t first_digit = i;
+  std::int64_t fast = 0;
+  for (; i < text.size() && i - first_digit < 18 && text[i] >= '0' && text[i] <= '9'; ++i)
+    fast = fast * 10 + (text[i] - '0');
+  if (i == text.size() || text[i] < '0' || text[i] > '9') return negative ? -fast : fast;
+  i = first_digit;
   // Accumulate as a negative number so that the minimum value fits exactly.
   constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
   std::int64_t value = 0;
