@@ -65,9 +65,7 @@ void Output::flush() {
   std::fflush(stdout);
 }
 
-void error_text(std::string_view utf8) {
-  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
-}
+void error_text(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stderr); }
 
 std::string argument_to_cp936(std::string_view native) {
 #ifdef _WIN32

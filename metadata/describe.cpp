@@ -29,8 +29,8 @@ Description describe_loaded(TorrentReader& reader, int mode) {
 
   const TorrentSummary summary = reader.summarize();
   const std::string time_text = datetime_to_text(summary.creation_time);
-  const std::string& publisher = summary.publisher.empty() ? cp936(Text::kAnonymous)
-                                                           : summary.publisher;
+  const std::string& publisher =
+      summary.publisher.empty() ? cp936(Text::kAnonymous) : summary.publisher;
   std::string& block = result.text;
   block.reserve(summary.name.size() + summary.files_listing.size() + summary.servers.size() +
                 summary.created_by.size() + summary.encoding.size() + publisher.size() + 256);

@@ -159,10 +159,9 @@ bool TorrentReader::is_known_key(std::string_view v) {
   // Every value of the torrent passes here: most are turned away by their first letter,
   // the rest are compared only with the names of their own length.
   if (v.empty()) return false;
-  constexpr std::uint32_t kFirstLetters = 1u << ('a' - 'a') | 1u << ('c' - 'a') |
-                                          1u << ('e' - 'a') | 1u << ('f' - 'a') |
-                                          1u << ('i' - 'a') | 1u << ('l' - 'a') |
-                                          1u << ('n' - 'a') | 1u << ('p' - 'a');
+  constexpr std::uint32_t kFirstLetters =
+      1u << ('a' - 'a') | 1u << ('c' - 'a') | 1u << ('e' - 'a') | 1u << ('f' - 'a') |
+      1u << ('i' - 'a') | 1u << ('l' - 'a') | 1u << ('n' - 'a') | 1u << ('p' - 'a');
   const unsigned letter = static_cast<unsigned char>(v[0] | 0x20) - unsigned{'a'};
   if (letter >= 26 || ((kFirstLetters >> letter) & 1u) == 0) return false;
   switch (v.size()) {
@@ -218,8 +217,9 @@ MORVALE_ALWAYS_INLINE bool TorrentReader::scan_string(std::uint64_t& position) {
   if (value_size > 0) {
     if (next_zero_ < at) {
       const void* zero = std::memchr(value, '\0', static_cast<std::size_t>(size - at));
-      next_zero_ = zero == nullptr ? size
-                                   : static_cast<std::uint64_t>(static_cast<const char*>(zero) - data);
+      next_zero_ = zero == nullptr
+                       ? size
+                       : static_cast<std::uint64_t>(static_cast<const char*>(zero) - data);
     }
     if (next_zero_ < at + value_size) value_size = static_cast<std::size_t>(next_zero_ - at);
   }
@@ -233,8 +233,7 @@ MORVALE_ALWAYS_INLINE bool TorrentReader::scan_string(std::uint64_t& position) {
     write("=", 1);
     ++marker_count_;
   } else {
-    if (value_size >= 3 && next_hash_ < at + value_size)
-      note_hash_colons(at, value, value_size);
+    if (value_size >= 3 && next_hash_ < at + value_size) note_hash_colons(at, value, value_size);
     write(value, value_size);
     write("\r\n", 2);
   }
@@ -246,9 +245,9 @@ MORVALE_ALWAYS_INLINE bool TorrentReader::scan_string(std::uint64_t& position) {
 void TorrentReader::note_hash_colons(std::uint64_t at, const char* value, std::size_t size) {
   if (next_hash_ < at) {
     const void* hash = std::memchr(value, '#', static_cast<std::size_t>(content_.size() - at));
-    next_hash_ = hash == nullptr ? content_.size()
-                                 : static_cast<std::uint64_t>(static_cast<const char*>(hash) -
-                                                              content_.data());
+    next_hash_ = hash == nullptr
+                     ? content_.size()
+                     : static_cast<std::uint64_t>(static_cast<const char*>(hash) - content_.data());
   }
   if (next_hash_ >= at + size) return;
   const std::string_view text(value, size);

@@ -221,14 +221,14 @@ std::string_view first_between(const KeyTextView& view, std::string_view source_
   return stop == text::npos ? std::string_view{} : source.substr(from, stop - from);
 }
 
-// All-matches mode: for every start marker, the text after it up to the first end marker
-// at or after the marker's own position (empty when there is none).
 std::string lower_ascii(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
   return out;
 }
 
+// All-matches mode: for every start marker, the text after it up to the first end marker
+// at or after the marker's own position (empty when there is none).
 void all_between(const KeyTextView& view, std::string_view start_marker,
                  std::string_view end_marker, std::vector<std::string_view>& pieces) {
   pieces.clear();
@@ -240,7 +240,7 @@ void all_between(const KeyTextView& view, std::string_view start_marker,
     const std::size_t from = at + start.size();
     const std::size_t stop = view.find_nocase(end, at);
     pieces.push_back(stop == text::npos || stop < from ? std::string_view{}
-                                                        : source.substr(from, stop - from));
+                                                       : source.substr(from, stop - from));
   };
   if (start.compare(0, kMarkerStart.size(), kMarkerStart) == 0) {
     // A start marker is one of the places where "#::" starts a character: walk them in order.
@@ -291,15 +291,13 @@ std::string_view field(const KeyTextView& view, std::string_view marker) {
   return first_between(view, marker, kMarkerStart);
 }
 
-void append_size_label(std::string& out) { out += text::cp936(text::Text::kSizeLabel); }
-
 std::string files_listing(const KeyTextView& view) {
   std::string listing;
   if (view.find("#::files") == text::npos) {
     // One file: its size always in MB, however small, and no empty line after it.
     const std::int64_t size = text::parse_int64(first_between(view, "#::length=", "#::name="));
     listing = view.to_text(first_between(view, "#::name=", "\r\n"));
-    append_size_label(listing);
+    listing += text::cp936(text::Text::kSizeLabel);
     text::append_size_number(listing,
                              text::round_to_decimals(static_cast<double>(size) / 1048576.0, 1));
     listing += " MB\r\n";

@@ -43,8 +43,8 @@ std::string from_wide(std::wstring_view wide, UINT code_page, DWORD flags) {
            (IS_LOW_SURROGATE(wide[end]) || (wide[end] >= 0x300 && wide[end] < 0x370)))
       --end;
     const int in = static_cast<int>(end - from);
-    const int n =
-        ::WideCharToMultiByte(code_page, flags, wide.data() + from, in, nullptr, 0, nullptr, nullptr);
+    const int n = ::WideCharToMultiByte(code_page, flags, wide.data() + from, in, nullptr, 0,
+                                        nullptr, nullptr);
     if (n > 0) {
       const std::size_t at = out.size();
       out.resize(at + static_cast<std::size_t>(n));
@@ -65,9 +65,7 @@ std::string utf8_to_cp936(std::string_view utf8) {
   return out;
 }
 
-void append_utf8_to_cp936(std::string& out, std::string_view utf8) {
-  out += utf8_to_cp936(utf8);
-}
+void append_utf8_to_cp936(std::string& out, std::string_view utf8) { out += utf8_to_cp936(utf8); }
 
 std::string cp936_to_utf8(std::string_view cp936) {
   return from_wide(to_wide(cp936, 936), CP_UTF8, 0);

@@ -12,8 +12,8 @@ ReadOnlyFile::~ReadOnlyFile() { close(); }
 bool ReadOnlyFile::open(std::string_view cp936_path) {
   close();
   const std::wstring wide = cp936_to_wide(cp936_path);
-  HANDLE h = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   if (::GetFileType(h) != FILE_TYPE_DISK) {
     ::CloseHandle(h);

@@ -12,12 +12,12 @@ TEST(Utf8ToCp936, ConvertsCharacterByCharacter) {
       {"plain ascii\r\n", "plain ascii\r\n"},
       {"中文名称", "\xD6\xD0\xCE\xC4\xC3\xFB\xB3\xC6"},
       {"∞:√", "\xA1\xDE:\xA1\xCC"},
-      {"x\xFFy", "x?y"},                 // a byte that is never UTF-8
-      {"x\xE4\xB8y", "x?y"},             // a cut sequence; the "y" after it survives
-      {"\xE4\xB8", "?"},                 // cut at the very end
-      {"#\xE4#::", "#?#::"},             // a single-byte character is never swallowed
-      {"\xE2\x82\xAC", "\x80"},          // the euro sign is one byte
-      {"ab\0cd", "ab"},                  // the result ends at its first zero byte
+      {"x\xFFy", "x?y"},         // a byte that is never UTF-8
+      {"x\xE4\xB8y", "x?y"},     // a cut sequence; the "y" after it survives
+      {"\xE4\xB8", "?"},         // cut at the very end
+      {"#\xE4#::", "#?#::"},     // a single-byte character is never swallowed
+      {"\xE2\x82\xAC", "\x80"},  // the euro sign is one byte
+      {"ab\0cd", "ab"},          // the result ends at its first zero byte
   };
   for (const Case& c : cases) {
     EXPECT_EQ(platform::utf8_to_cp936(c.utf8), c.cp936)
@@ -35,9 +35,9 @@ TEST(Utf8ToCp936, OurConverterGivesOneQuestionMarkPerCharacter) {
     std::string_view utf8, cp936;
   } cases[] = {
       {"a\xF0\x9F\x98\x80z", "a?z"},  // an emoji
-      {"\xC4\x80", "?"},                // U+0100
-      {"\xED\xA0\x80", "???"},          // an encoded surrogate is not UTF-8
-      {"\xC0\xAF", "??"},                // nor is an overlong form
+      {"\xC4\x80", "?"},              // U+0100
+      {"\xED\xA0\x80", "???"},        // an encoded surrogate is not UTF-8
+      {"\xC0\xAF", "??"},             // nor is an overlong form
   };
   for (const Case& c : cases) {
     EXPECT_EQ(platform::utf8_to_cp936(c.utf8), c.cp936)
@@ -54,9 +54,9 @@ TEST(Utf8ToCp936, PinyinToneMarksAreKept) {
 #ifndef _WIN32
 // Windows joins a base letter and a combining mark with its own converter; this one is ours.
 TEST(Utf8ToCp936, JoinsABaseAndItsCombiningMark) {
-  EXPECT_EQ(platform::utf8_to_cp936("a\xCC\x8C"), "\xA8\xA3");        // a + caron = ǎ
+  EXPECT_EQ(platform::utf8_to_cp936("a\xCC\x8C"), "\xA8\xA3");          // a + caron = ǎ
   EXPECT_EQ(platform::utf8_to_cp936("u\xCC\x88\xCC\x81"), "\xA8\xB6");  // u + diaeresis + acute = ǘ
-  EXPECT_EQ(platform::utf8_to_cp936("q\xCC\x8C"), "q?");              // no such character
+  EXPECT_EQ(platform::utf8_to_cp936("q\xCC\x8C"), "q?");                // no such character
   EXPECT_EQ(platform::utf8_to_cp936("\xCC\x8C"), "?");
 }
 

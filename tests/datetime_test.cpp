@@ -10,7 +10,8 @@ namespace {
 using metadata::DateTime;
 
 std::string text_of(std::int64_t seconds) {
-  return platform::cp936_to_utf8(metadata::datetime_to_text(metadata::seconds_to_datetime(seconds)));
+  return platform::cp936_to_utf8(
+      metadata::datetime_to_text(metadata::seconds_to_datetime(seconds)));
 }
 
 TEST(DateTime, SecondsAreShownAtUtcPlus8) {
@@ -26,7 +27,7 @@ TEST(DateTime, SecondsAreShownAtUtcPlus8) {
       {-28800, "1970年1月1日"},
       {-28801, "1969年12月31日23时59分59秒"},
       {2147483648LL, "2038年1月19日11时14分8秒"},
-      {951782400 - 28800, "2000年2月29日"},  // a leap day of a year divisible by 400
+      {951782400 - 28800, "2000年2月29日"},    // a leap day of a year divisible by 400
       {4107542400LL - 28800, "2100年3月1日"},  // 2100 is no leap year
   };
   for (const Case& c : cases) EXPECT_EQ(text_of(c.seconds), c.text) << c.seconds;

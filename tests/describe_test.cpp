@@ -58,7 +58,8 @@ TEST(DescribeTorrent, ContentThatHoldsNoTorrentIsCalledInvalid) {
 }
 
 TEST(DescribeTorrent, ShortAndFullBlocksOfAMinimalTorrent) {
-  const std::string content = "d4:infod6:lengthi1048576e4:name5:a.iso12:piece lengthi16384e6:pieces1:xee";
+  const std::string content =
+      "d4:infod6:lengthi1048576e4:name5:a.iso12:piece lengthi16384e6:pieces1:xee";
   EXPECT_EQ(platform::cp936_to_utf8(metadata::describe_content(content, 0).text),
             "∞:a.iso\r\n\r\na.iso  大小：1 MB\r\n\r\n√生成时间：1970年1月1日8时\r\n\r\n"
             "√块大小：16 KB\r\n\r\n√生成种子的软件：\r\n√种子编码：\r\n√种子制作人：匿名\r\n");

@@ -19,9 +19,16 @@ TEST(RoundToDecimals, HalvesRoundAwayFromZero) {
   struct Case {
     double x, expected;
   } cases[] = {
-      {0.25, 0.3},  {0.35, 0.4},         {1.25, 1.3},         {-1.25, -1.3},
-      {0.24, 0.2},  {1023.9502, 1024.0}, {256.0 / 1024, 0.3}, {1075.0 / 1024, 1.0},
-      {28954.0 / 1024, 28.3}, {4700000000.0 / 1048576, 4482.3},
+      {0.25, 0.3},
+      {0.35, 0.4},
+      {1.25, 1.3},
+      {-1.25, -1.3},
+      {0.24, 0.2},
+      {1023.9502, 1024.0},
+      {256.0 / 1024, 0.3},
+      {1075.0 / 1024, 1.0},
+      {28954.0 / 1024, 28.3},
+      {4700000000.0 / 1048576, 4482.3},
   };
   for (const Case& c : cases) EXPECT_EQ(text::round_to_decimals(c.x, 1), c.expected) << c.x;
   EXPECT_TRUE(std::signbit(text::round_to_decimals(-1.0 / 1024, 1)));  // shown as -0
@@ -40,14 +47,16 @@ TEST(SizeNumber, WritesTheShortestGeneralForm) {
 TEST(SizeNumber, DirectFormsAgreeWithPrintf) {
   std::mt19937_64 random(7);
   for (int i = 0; i < 200000; ++i) {
-    const std::int64_t bytes = i < 100000 ? i * 37 : static_cast<std::int64_t>(random() >> (random() % 64));
+    const std::int64_t bytes =
+        i < 100000 ? i * 37 : static_cast<std::int64_t>(random() >> (random() % 64));
     for (double divisor : {1024.0, 1048576.0}) {
       const double rounded = text::round_to_decimals(static_cast<double>(bytes) / divisor, 1);
       std::string ours;
       text::append_size_number(ours, rounded);
       ASSERT_EQ(ours, printf_form("%.13g", rounded)) << bytes;
     }
-    const auto kb = static_cast<float>(text::round_to_decimals(static_cast<double>(bytes) / 1024.0, 1));
+    const auto kb =
+        static_cast<float>(text::round_to_decimals(static_cast<double>(bytes) / 1024.0, 1));
     std::string ours;
     text::append_g6(ours, kb);
     ASSERT_EQ(ours, printf_form("%.6g", static_cast<double>(kb))) << bytes;

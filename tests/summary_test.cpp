@@ -54,14 +54,20 @@ TEST(Summary, MultiFileSizesSwitchToMegabytesAt1024Kilobytes) {
     long long bytes;
     const char* size;
   } cases[] = {
-      {500, "0.5 KB"},         {1000, "1 KB"},        {256, "0.3 KB"},
-      {1048473, "1023.9 KB"},  {1048525, "1 MB"},     {1048576, "1 MB"},
-      {4700000000LL, "4482.3 MB"}, {0, "0 KB"},
+      {500, "0.5 KB"},
+      {1000, "1 KB"},
+      {256, "0.3 KB"},
+      {1048473, "1023.9 KB"},
+      {1048525, "1 MB"},
+      {1048576, "1 MB"},
+      {4700000000LL, "4482.3 MB"},
+      {0, "0 KB"},
   };
   for (const Case& c : cases) {
-    const std::string content = "d4:infod5:filesld6:lengthi" + std::to_string(c.bytes) +
-                                "e4:pathl1:d1:feee4:name1:xee";
-    EXPECT_EQ(utf8(summary_of(content).files_listing), std::string("d  大小：") + c.size + "\r\n\r\n")
+    const std::string content =
+        "d4:infod5:filesld6:lengthi" + std::to_string(c.bytes) + "e4:pathl1:d1:feee4:name1:xee";
+    EXPECT_EQ(utf8(summary_of(content).files_listing),
+              std::string("d  大小：") + c.size + "\r\n\r\n")
         << c.bytes;
   }
 }
@@ -73,9 +79,11 @@ TEST(Summary, MultiFileSizesAgreeWithTheLiteralFormulas) {
   std::string content = "d4:infod5:filesl";
   std::string expected;
   for (int i = 0; i < 3000; ++i) {
-    const long long bytes = i < 1000 ? i * 1049LL : static_cast<long long>(random() >> (1 + random() % 63));
+    const long long bytes =
+        i < 1000 ? i * 1049LL : static_cast<long long>(random() >> (1 + random() % 63));
     content += "d6:lengthi" + std::to_string(bytes) + "e4:pathl1:fee";
-    const auto kb = static_cast<float>(text::round_to_decimals(static_cast<double>(bytes) / 1024.0, 1));
+    const auto kb =
+        static_cast<float>(text::round_to_decimals(static_cast<double>(bytes) / 1024.0, 1));
     char size[64];
     if (kb >= 1024.0f) {
       std::snprintf(size, sizeof size, "%.13g MB",
@@ -93,7 +101,10 @@ TEST(Summary, FilesInOneFolderAreListedUnderTheFolder) {
   const TorrentSummary s = summary_of(
       "d4:infod5:filesld6:lengthi1024e4:pathl3:dir1:aeed6:lengthi2048e4:pathl3:dir1:beee"
       "4:name3:top12:piece lengthi1eee");
-  EXPECT_EQ(s.files_listing, "dir  \xB4\xF3\xD0\xA1\xA3\xBA" "1 KB\r\n\r\ndir  \xB4\xF3\xD0\xA1\xA3\xBA" "2 KB\r\n\r\n");
+  EXPECT_EQ(s.files_listing,
+            "dir  \xB4\xF3\xD0\xA1\xA3\xBA"
+            "1 KB\r\n\r\ndir  \xB4\xF3\xD0\xA1\xA3\xBA"
+            "2 KB\r\n\r\n");
   EXPECT_EQ(s.name, "top\r\n\r\n");
 }
 
@@ -118,12 +129,19 @@ TEST(Summary, ServersJoinAnnounceAndTheListCutAt5000Bytes) {
 
 TEST(Summary, TheKeyTextIsConvertedUnlessItHoldsGbk) {
   // "中" in UTF-8 is E4 B8 AD; in code page 936 D6 D0.
-  EXPECT_EQ(summary_of("d8:encoding5:UTF-84:name3:\xE4\xB8\xAD" "7:comment1:xe").name,
+  EXPECT_EQ(summary_of("d8:encoding5:UTF-84:name3:\xE4\xB8\xAD"
+                       "7:comment1:xe")
+                .name,
             "\xD6\xD0\r\n\r\n");
-  EXPECT_EQ(summary_of("d8:encoding3:GBK4:name2:\xD6\xD0" "7:comment1:xe").name,
+  EXPECT_EQ(summary_of("d8:encoding3:GBK4:name2:\xD6\xD0"
+                       "7:comment1:xe")
+                .name,
             "\xD6\xD0\r\n\r\n");
   // Lower-case gbk does not count: the bytes are taken as UTF-8 and are not UTF-8.
-  EXPECT_EQ(summary_of("d8:encoding3:gbk4:name2:\xD6\xD0" "7:comment1:xe").name, "??\r\n\r\n");
+  EXPECT_EQ(summary_of("d8:encoding3:gbk4:name2:\xD6\xD0"
+                       "7:comment1:xe")
+                .name,
+            "??\r\n\r\n");
 }
 
 TEST(Summary, AHashColonInsideAValueEndsTheFieldBeforeIt) {
@@ -163,13 +181,18 @@ void expect_same_as_whole_text(const std::string& content, const std::string& wh
 
 TEST(Summary, FieldByFieldConversionEqualsWholeTextConversion) {
   const char* cases[] = {
-      "d4:name3:\xE4\xB8\xAD" "7:comment1:xe",
-      "d4:name4:\xCC\xB8\xE4\xB8" "7:comment1:xe",            // a mark that joins "="
-      "d4:name4:\xE2\x82\xAC#" "7:comment1:xe",               // the euro sign, one high byte
-      "d4:name7:a\xE2\x82\xAC#::x" "7:comment1:xe",
-      "d4:infod5:filesld6:lengthi5e4:pathl4:\xE4\xB8\xAD" "a1:beee4:name1:xee",
-      "d4:name5:\xB0#::ab7:comment1:xe",                       // invalid UTF-8 before a "#"
-      "d4:name5:a#::b7:comment5:#::#:e",                        // "#::" inside values
+      "d4:name3:\xE4\xB8\xAD"
+      "7:comment1:xe",
+      "d4:name4:\xCC\xB8\xE4\xB8"
+      "7:comment1:xe",  // a mark that joins "="
+      "d4:name4:\xE2\x82\xAC#"
+      "7:comment1:xe",  // the euro sign, one high byte
+      "d4:name7:a\xE2\x82\xAC#::x"
+      "7:comment1:xe",
+      "d4:infod5:filesld6:lengthi5e4:pathl4:\xE4\xB8\xAD"
+      "a1:beee4:name1:xee",
+      "d4:name5:\xB0#::ab7:comment1:xe",  // invalid UTF-8 before a "#"
+      "d4:name5:a#::b7:comment5:#::#:e",  // "#::" inside values
   };
   for (const char* c : cases) expect_same_as_whole_text(c, testing::PrintToString(std::string(c)));
   for (const auto& entry : std::filesystem::directory_iterator(MORVALE_TEST_DATA_DIR "/samples"))

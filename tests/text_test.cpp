@@ -14,10 +14,10 @@ TEST(Cp936Find, MatchesOnlyAtCharacterStarts) {
       {"abc", "b", 0, 1},
       {"abc", "", 2, 2},
       {"abc", "d", 0, text::npos},
-      {"\x81\\x\\", "\\", 0, 3},         // the trail byte is skipped
+      {"\x81\\x\\", "\\", 0, 3},  // the trail byte is skipped
       {"\x81|\x81|", "|", 0, text::npos},
-      {"\xB0#::x#::", "#::", 0, 5},      // a lead byte swallows the "#" after it
-      {"\xB0\xB0#::", "#::", 0, 2},      // two high bytes pair up, "#" starts a character
+      {"\xB0#::x#::", "#::", 0, 5},  // a lead byte swallows the "#" after it
+      {"\xB0\xB0#::", "#::", 0, 2},  // two high bytes pair up, "#" starts a character
       {"\xB0\xB0\xB0#::#::", "#::", 0, 6},
       {"\xD6\xD0\xD6\xD0", "\xD0\xD6", 0, text::npos},  // across a character boundary
       {"x", "xy", 0, text::npos},

@@ -35,10 +35,13 @@ TEST(KeyText, DecodesMembersInFileOrder) {
       {"integer, leading zeros kept", "d1:xi042ee", "x\r\n042\r\n"},
       {"empty integer", "d1:iiee", "i\r\n\r\n"},
       {"negative integer ends the top level", "d1:ai-5e1:be", "a\r\n"},
-      {"a failed member ends its list; the dictionary goes on a byte later",
-       "dli-1:xe3:abce", "x\r\n"},
+      {"a failed member ends its list; the dictionary goes on a byte later", "dli-1:xe3:abce",
+       "x\r\n"},
       {"zero byte cuts a value, the position moves past it", "d5:ab\0cd1:ee"s, "ab\r\ne\r\n"},
-      {"zero byte where a member starts", "d1:a\0" "1:be"s, "a\r\n"},
+      {"zero byte where a member starts",
+       "d1:a\0"
+       "1:be"s,
+       "a\r\n"},
       {"truncated string keeps what is there", "d8:announce10:http", "#::announce=http\r\n"},
       {"truncated after a key", "d4:name", "#::name="},
       {"absurd length", "d99999999999999999999999:abce", "abce\r\n"},
@@ -70,8 +73,8 @@ TEST(KeyText, CountsTheMarkersItWrites) {
 TEST(KeyText, HostileNestingStopsAtTheDepthLimit) {
   const int limit = TorrentReader::kMaxDepth;
   // Within the limit everything is decoded.
-  const std::string shallow = "d" + std::string(limit - 2, 'l') + "4:name" +
-                              std::string(limit - 2, 'e') + "4:infoe";
+  const std::string shallow =
+      "d" + std::string(limit - 2, 'l') + "4:name" + std::string(limit - 2, 'e') + "4:infoe";
   EXPECT_EQ(key_text_of(shallow), "#::name=#::info=");
   // Far beyond it, decoding ends without exhausting the stack and keeps what came before.
   const std::string deep = "d4:name1:x" + std::string(1000000, 'l') + "4:infoe";
@@ -143,12 +146,12 @@ TEST(ExtractBetween, FirstMatchMode) {
   } cases[] = {
       {"#::name=", "\r\n", "abc"},
       {"#::name=", "#::", "abc\r\n"},
-      {"#::path=", "#::", ""},           // no end marker after it
-      {"#::path=", "", "x"},             // start only: to the end
+      {"#::path=", "#::", ""},                             // no end marker after it
+      {"#::path=", "", "x"},                               // start only: to the end
       {"", "#::path=", "#::name=abc\r\n#::name=def\r\n"},  // end only: before it
       {"", "#::nope", ""},
       {"#::nope", "", ""},
-      {"#::NAME=", "\r\n", ""},          // exact comparison
+      {"#::NAME=", "\r\n", ""},  // exact comparison
   };
   for (const Case& c : cases) {
     EXPECT_EQ(TorrentReader::extract_between(source, c.start, c.end, false, nullptr), c.expected)

@@ -28,8 +28,7 @@ std::size_t find_bytes(std::string_view text, std::string_view needle, std::size
 
 // Plain byte search without regard to ASCII case, for UTF-8 texts (where every byte below
 // 0x80 is a character of its own, so no stepping is needed).
-std::size_t find_bytes_nocase(std::string_view text, std::string_view needle,
-                              std::size_t from = 0);
+std::size_t find_bytes_nocase(std::string_view text, std::string_view needle, std::size_t from = 0);
 
 inline bool contains(std::string_view text, std::string_view needle) {
   return find(text, needle) != npos;

@@ -11,8 +11,8 @@ double round_to_decimals(double x, int decimals) {
   const double scale = decimals >= 0 && decimals < 5 ? kPowers[decimals] : std::pow(10.0, decimals);
   const double scaled = std::fabs(x) * scale + 0.000000000001;
   // The whole part; a cast truncates like floor for the non-negative values that fit.
-  double whole = scaled < 9.0e18 ? static_cast<double>(static_cast<std::int64_t>(scaled))
-                                 : std::floor(scaled);
+  double whole =
+      scaled < 9.0e18 ? static_cast<double>(static_cast<std::int64_t>(scaled)) : std::floor(scaled);
   if (scaled - whole >= 0.5) whole += 1.0;
   const double result = whole / scale;
   return x < 0 ? -result : result;

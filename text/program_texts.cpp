@@ -8,25 +8,25 @@ namespace text {
 namespace {
 
 constexpr const char* kUtf8[] = {
-    "\r\n******文件不存在或无法打开******",  // kMissingFile
-    "\r\n******无效的种子或假种子******",      // kInvalidTorrent
-    "∞:",                                      // kBlockStart
-    "------以下为种子中的文件------\r\n",      // kFilesHeader
+    "\r\n******文件不存在或无法打开******",           // kMissingFile
+    "\r\n******无效的种子或假种子******",             // kInvalidTorrent
+    "∞:",                                             // kBlockStart
+    "------以下为种子中的文件------\r\n",             // kFilesHeader
     "------以下为种子附加信息------\r\n√生成时间：",  // kExtraHeaderAndTime
-    "\r\n√生成时间：",                        // kTimeLabel
-    "\r\n\r\n√块大小：",                      // kPieceLengthLabel
-    "\r\n√生成种子的软件：",                  // kCreatorLabel
-    "\r\n√种子编码：",                        // kEncodingLabel
-    "\r\n√种子制作人：",                      // kPublisherLabel
-    "\r\n\r\n------以下为种子连接服务器------\r\n",  // kServersHeader
-    "匿名",                                    // kAnonymous
-    "  大小：",                                // kSizeLabel
-    "年",                                      // kYear
-    "月",                                      // kMonth
-    "日",                                      // kDay
-    "时",                                      // kHour
-    "分",                                      // kMinute
-    "秒",                                      // kSecond
+    "\r\n√生成时间：",                                // kTimeLabel
+    "\r\n\r\n√块大小：",                              // kPieceLengthLabel
+    "\r\n√生成种子的软件：",                          // kCreatorLabel
+    "\r\n√种子编码：",                                // kEncodingLabel
+    "\r\n√种子制作人：",                              // kPublisherLabel
+    "\r\n\r\n------以下为种子连接服务器------\r\n",   // kServersHeader
+    "匿名",                                           // kAnonymous
+    "  大小：",                                       // kSizeLabel
+    "年",                                             // kYear
+    "月",                                             // kMonth
+    "日",                                             // kDay
+    "时",                                             // kHour
+    "分",                                             // kMinute
+    "秒",                                             // kSecond
 };
 static_assert(std::size(kUtf8) == static_cast<std::size_t>(Text::kCount));
 
