@@ -60,26 +60,30 @@ bool starts_char(std::string_view s, std::size_t& known, std::size_t pos) {
   return even;
 }
 
-std::size_t find(std::string_view text, std::string_view needle, std::size_t from) {
+namespace {
+
+// The first candidate that starts a character; candidates come in increasing order.
+template <class NextCandidate>
+std::size_t first_at_char_start(std::string_view text, std::string_view needle, std::size_t from,
+                                NextCandidate next_candidate) {
   if (from > text.size()) return npos;
   if (needle.empty()) return from;
   std::size_t known = from;
-  for (std::size_t pos = find_candidate(text, needle, from); pos != npos;
-       pos = find_candidate(text, needle, pos + 1)) {
+  for (std::size_t pos = next_candidate(text, needle, from); pos != npos;
+       pos = next_candidate(text, needle, pos + 1)) {
     if (starts_char(text, known, pos)) return pos;
   }
   return npos;
 }
 
+}  // namespace
+
+std::size_t find(std::string_view text, std::string_view needle, std::size_t from) {
+  return first_at_char_start(text, needle, from, find_candidate);
+}
+
 std::size_t find_nocase(std::string_view text, std::string_view needle, std::size_t from) {
-  if (from > text.size()) return npos;
-  if (needle.empty()) return from;
-  std::size_t known = from;
-  for (std::size_t pos = find_candidate_nocase(text, needle, from); pos != npos;
-       pos = find_candidate_nocase(text, needle, pos + 1)) {
-    if (starts_char(text, known, pos)) return pos;
-  }
-  return npos;
+  return first_at_char_start(text, needle, from, find_candidate_nocase);
 }
 
 std::size_t find_bytes(std::string_view text, std::string_view needle, std::size_t from) {
