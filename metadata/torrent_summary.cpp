@@ -74,6 +74,10 @@ class KeyTextView {
   std::size_t find_line_end(std::size_t from) const {
     if (!convert_pieces_) return text::find(text_, "\r\n", from);
     const char* data = text_.data();
+    // A line end is usually a few bytes away: look there before calling memchr.
+    for (const std::size_t near_end = std::min(text_.size(), from + 24); from < near_end; ++from) {
+      if (data[from] == '\r' && from + 1 < text_.size() && data[from + 1] == '\n') return from;
+    }
     while (from < text_.size()) {
       const void* cr = std::memchr(data + from, '\r', text_.size() - from);
       if (cr == nullptr) return text::npos;
@@ -323,23 +327,28 @@ std::string files_listing(const KeyTextView& view) {
     // A malformed listing may name more paths than lengths: those files count as empty.
     const std::int64_t length = i < lengths.size() ? text::parse_int64(lengths[i]) : 0;
     view.append_text(listing, paths[i]);
-    listing += size_label;
     // Below 1024 KB the single-precision value of n tenths is written "%.6g" as n / 10
-    // exactly, so the common case needs only the count of tenths, not the division.
+    // exactly, so the common case needs only the count of tenths, not the division. The
+    // entry's tail is put together here and appended in one piece.
     if (length >= 0 && length < (std::int64_t{1} << 52)) {
+      char tail[64];
+      char* end = std::copy(size_label.begin(), size_label.end(), tail);
       const std::int64_t tenths = text::round_to_tenths(static_cast<double>(length) / 1024.0);
+      std::string_view unit = " KB\r\n\r\n";
       if (tenths < 10240) {
-        text::append_tenths(listing, tenths);
-        listing += " KB\r\n\r\n";
+        end = text::write_tenths(end, tenths);
       } else {
         // The same for megabytes: the size in KB held in single precision, divided by 1024
         // and rounded again, is written as its count of tenths.
         const auto kb = static_cast<float>(static_cast<double>(tenths) / 10.0);
-        text::append_tenths(listing, text::round_to_tenths(static_cast<double>(kb) / 1024.0));
-        listing += " MB\r\n\r\n";
+        end = text::write_tenths(end, text::round_to_tenths(static_cast<double>(kb) / 1024.0));
+        unit = " MB\r\n\r\n";
       }
+      end = std::copy(unit.begin(), unit.end(), end);
+      listing.append(tail, static_cast<std::size_t>(end - tail));
       continue;
     }
+    listing += size_label;
     const auto kb =
         static_cast<float>(text::round_to_decimals(static_cast<double>(length) / 1024.0, 1));
     if (kb >= 1024.0f) {

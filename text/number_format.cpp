@@ -18,14 +18,25 @@ double round_to_decimals(double x, int decimals) {
   return x < 0 ? -result : result;
 }
 
-void append_uint(std::string& out, std::uint64_t value) {
+namespace {
+
+// Writes the decimal digits of a non-negative number; returns the end.
+char* write_uint(char* out, std::uint64_t value) {
   char digits[20];
   int n = 0;
   do {
     digits[n++] = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  while (n > 0) out.push_back(digits[--n]);
+  while (n > 0) *out++ = digits[--n];
+  return out;
+}
+
+}  // namespace
+
+void append_uint(std::string& out, std::uint64_t value) {
+  char digits[20];
+  out.append(digits, static_cast<std::size_t>(write_uint(digits, value) - digits));
 }
 
 std::int64_t round_to_tenths(double x) {
@@ -35,12 +46,18 @@ std::int64_t round_to_tenths(double x) {
   return whole;
 }
 
-void append_tenths(std::string& out, std::int64_t tenths) {
-  append_uint(out, static_cast<std::uint64_t>(tenths / 10));
+char* write_tenths(char* out, std::int64_t tenths) {
+  out = write_uint(out, static_cast<std::uint64_t>(tenths / 10));
   if (tenths % 10 != 0) {
-    out.push_back('.');
-    out.push_back(static_cast<char>('0' + tenths % 10));
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + tenths % 10);
   }
+  return out;
+}
+
+void append_tenths(std::string& out, std::int64_t tenths) {
+  char text[21];
+  out.append(text, static_cast<std::size_t>(write_tenths(text, tenths) - text));
 }
 
 namespace {

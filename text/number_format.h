@@ -19,6 +19,9 @@ std::int64_t round_to_tenths(double x);
 // Appends tenths / 10 in its shortest form: "700.5", "700", "0".
 void append_tenths(std::string& out, std::int64_t tenths);
 
+// Writes the same at `out`, which has room for 21 bytes; returns the end of what it wrote.
+char* write_tenths(char* out, std::int64_t tenths);
+
 // Shortest general form with up to 13 significant digits ("%.13g"): 700.5, 700, 0.
 std::string format_size_number(double x);
 void append_size_number(std::string& out, double x);
