@@ -1,6 +1,7 @@
 #include "metadata/torrent_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -175,6 +176,7 @@ constexpr KnownName known_name(std::string_view name) {
           word_of(name, 0, head, true), word_of(name, tail_from, tail, true), name.size()};
 }
 
+// Sorted by length, so that a value is compared only with the names of its own length.
 constexpr KnownName kKnownNames[] = {
     known_name("info"),         known_name("path"),          known_name("name"),
     known_name("nodes"),        known_name("files"),         known_name("length"),
@@ -182,6 +184,17 @@ constexpr KnownName kKnownNames[] = {
     known_name("encoding"),     known_name("publisher"),     known_name("created by"),
     known_name("name.utf-8"),   known_name("piece length"),  known_name("announce-list"),
     known_name("creation date")};
+
+// kKnownNames[kFirstOfSize[n]] up to kKnownNames[kFirstOfSize[n + 1]] have n bytes.
+constexpr std::array<std::uint8_t, 15> kFirstOfSize = [] {
+  std::array<std::uint8_t, 15> first{};
+  std::size_t i = 0;
+  for (std::size_t size = 0; size < first.size(); ++size) {
+    while (i < std::size(kKnownNames) && kKnownNames[i].size < size) ++i;
+    first[size] = static_cast<std::uint8_t>(i);
+  }
+  return first;
+}();
 
 inline std::uint64_t load_word(const char* bytes, std::size_t count) {
   std::uint64_t word = 0;
@@ -203,10 +216,9 @@ bool TorrentReader::is_known_key(std::string_view v) {
   const std::size_t head_size = v.size() < 8 ? v.size() : 8;
   const std::uint64_t head = load_word(v.data(), head_size);
   const std::uint64_t tail = v.size() > 8 ? load_word(v.data() + v.size() - 8, 8) : 0;
-  for (const KnownName& name : kKnownNames) {
-    if (name.size == v.size() && (head | name.head_case) == name.head &&
-        (tail | name.tail_case) == name.tail)
-      return true;
+  for (std::size_t i = kFirstOfSize[v.size()]; i < kFirstOfSize[v.size() + 1]; ++i) {
+    const KnownName& name = kKnownNames[i];
+    if ((head | name.head_case) == name.head && (tail | name.tail_case) == name.tail) return true;
   }
   return false;
 }

@@ -262,16 +262,26 @@ void all_between(const KeyTextView& view, std::string_view start_marker,
 
 // The all-matches pieces of "#::length=" and of "#::path=" (each up to "\r\n"), exactly as
 // two all_between calls give them, taken in one walk over the section's markers.
+struct LengthMarker {
+  static constexpr std::string_view value = "#::length=";
+};
+struct PathMarker {
+  static constexpr std::string_view value = "#::path=";
+};
+
 void lengths_and_paths(const KeyTextView& section, std::vector<std::string_view>& lengths,
                        std::vector<std::string_view>& paths) {
-  constexpr std::string_view kLength = "#::length=";
-  constexpr std::string_view kPath = "#::path=";
+  constexpr std::string_view kLength = LengthMarker::value;
+  constexpr std::string_view kPath = PathMarker::value;
   const std::string_view source = section.text();
-  // Keys are nearly always written in lower case: an exact comparison settles most.
-  const auto starts_with_nocase = [&](std::size_t at, std::string_view marker) {
-    if (at + marker.size() > source.size()) return false;
-    const std::string_view candidate = source.substr(at, marker.size());
-    return candidate == marker || text::equals_nocase(candidate, marker);
+  // Keys are nearly always written in lower case: an exact comparison (of a size known
+  // here, so done inline) settles most.
+  const auto starts_with_nocase = [&](std::size_t at, auto marker) {
+    constexpr std::size_t size = decltype(marker)::value.size();
+    if (at + size > source.size()) return false;
+    const char* candidate = source.data() + at;
+    return std::memcmp(candidate, decltype(marker)::value.data(), size) == 0 ||
+           text::equals_nocase(std::string_view(candidate, size), decltype(marker)::value);
   };
   const auto piece = [&](std::size_t at, std::size_t marker_size) {
     const std::size_t from = at + marker_size;
@@ -282,9 +292,9 @@ void lengths_and_paths(const KeyTextView& section, std::vector<std::string_view>
   section.for_each_marker([&](std::size_t at) {
     if (at + 3 >= source.size()) return;
     const char key_start = static_cast<char>(source[at + 3] | 0x20);  // ASCII lower case
-    if (key_start == 'l' && starts_with_nocase(at, kLength)) {
+    if (key_start == 'l' && starts_with_nocase(at, LengthMarker{})) {
       lengths.push_back(piece(at, kLength.size()));
-    } else if (key_start == 'p' && starts_with_nocase(at, kPath)) {
+    } else if (key_start == 'p' && starts_with_nocase(at, PathMarker{})) {
       paths.push_back(piece(at, kPath.size()));
     }
   });
