@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 
 #include "platform/codepage.h"
 #include "platform/file.h"
@@ -38,8 +39,13 @@ std::string TorrentReader::read_file_in_pieces(std::string_view path, std::int64
   const std::int64_t length = file.length();
   if (length <= 0) return bytes;
   if (piece_size <= 0) piece_size = kPieceSize;
+  // A file too large for memory is one that cannot be read, not a reason to end the program.
   if (static_cast<std::uint64_t>(length) > bytes.max_size()) return bytes;
-  bytes.resize(static_cast<std::size_t>(length));
+  try {
+    bytes.resize(static_cast<std::size_t>(length));
+  } catch (const std::bad_alloc&) {
+    return std::string();
+  }
   std::size_t filled = 0;
   if (length <= piece_size) {
     filled = file.read(bytes.data(), bytes.size());
@@ -94,9 +100,14 @@ int TorrentReader::decode() {
 class TorrentReader::OutputScope {
  public:
   explicit OutputScope(TorrentReader& reader) : reader_(reader) {
-    if (reader_.out_ != nullptr) return;
+    if (reader_.out_ != nullptr || reader_.stopped_) return;
     const std::size_t size = reader_.content_.size();
-    buffer_.reset(new char[2 * size + 16]);
+    buffer_.reset(new (std::nothrow) char[2 * size + 16]);
+    if (!buffer_) {
+      // No memory to decode such content: decoding stops before it starts.
+      reader_.stopped_ = true;
+      return;
+    }
     reader_.out_ = reader_.out_begin_ = buffer_.get();
   }
   ~OutputScope() {
@@ -108,6 +119,9 @@ class TorrentReader::OutputScope {
   OutputScope(const OutputScope&) = delete;
   OutputScope& operator=(const OutputScope&) = delete;
 
+  // False when there was no memory for the buffer: nothing may be decoded then.
+  bool ready() const { return reader_.out_ != nullptr; }
+
  private:
   TorrentReader& reader_;
   std::unique_ptr<char[]> buffer_;
@@ -117,7 +131,6 @@ inline void TorrentReader::write(const char* bytes, std::size_t size) {
   // Most entries are a few bytes long: copy those with fixed-size moves (the buffer always
   // has room), the rest with memcpy.
   if (size <= 16 && size >= 4) {
-    std::uint32_t head, tail;
     if (size >= 8) {
       std::uint64_t head8, tail8;
       std::memcpy(&head8, bytes, 8);
@@ -125,6 +138,7 @@ inline void TorrentReader::write(const char* bytes, std::size_t size) {
       std::memcpy(out_, &head8, 8);
       std::memcpy(out_ + size - 8, &tail8, 8);
     } else {
+      std::uint32_t head, tail;
       std::memcpy(&head, bytes, 4);
       std::memcpy(&tail, bytes + size - 4, 4);
       std::memcpy(out_, &head, 4);
@@ -303,23 +317,25 @@ void TorrentReader::note_hash_colons(std::uint64_t at, const char* value, std::s
 
 bool TorrentReader::decode_integer(std::uint64_t& position) {
   OutputScope output(*this);
+  if (!output.ready()) return false;
   return scan_integer(position);
 }
 
 bool TorrentReader::decode_string(std::uint64_t& position) {
   OutputScope output(*this);
+  if (!output.ready()) return false;
   return scan_string(position);
 }
 
 bool TorrentReader::decode_list(std::uint64_t& position) {
   OutputScope output(*this);
-  position = walk_members(position);
+  if (output.ready()) position = walk_members(position);
   return true;
 }
 
 bool TorrentReader::decode_dictionary(std::uint64_t& position) {
   OutputScope output(*this);
-  position = walk_members(position);
+  if (output.ready()) position = walk_members(position);
   return true;
 }
 
