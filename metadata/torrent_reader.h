@@ -81,29 +81,28 @@ class TorrentReader {
   const std::string& key_text() const { return key_text_; }
   // Number of key markers that decoding wrote.
   std::size_t marker_count() const { return marker_count_; }
-  // Offsets in the decoded key text of every "#::" it holds, byte by byte: the markers and
-  // any inside values. Valid until summarize converts the key text.
-  const std::vector<std::size_t>& hash_colon_offsets() const { return hash_colon_offsets_; }
-
  private:
+  class OutputScope;
+
   std::uint64_t walk_members(std::uint64_t position);
   bool scan_string(std::uint64_t& position);
   bool scan_integer(std::uint64_t& position);
-  char char_at(std::uint64_t position) const;
-
-  std::string content_;
-  std::string key_text_;
-  class OutputScope;
+  void note_hash_colons(std::uint64_t at, const char* value, std::size_t size);
   void write(const char* bytes, std::size_t size);
   std::size_t key_text_size() const;
-
+  char char_at(std::uint64_t position) const;
   void reset_cursors() {
     next_zero_ = 0;
     next_hash_ = 0;
   }
-  void note_hash_colons(std::uint64_t at, const char* value, std::size_t size);
 
+  std::string content_;
+  std::string key_text_;
+
+  // Decoding state.
   std::size_t marker_count_ = 0;
+  // Offsets in the key text of every "#::" decoding wrote, byte by byte: the markers and
+  // any inside values (valid until summarize converts the key text).
   std::vector<std::size_t> hash_colon_offsets_;
   // Where decoding writes the key text's new bytes before they are appended to it.
   char* out_ = nullptr;
