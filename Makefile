@@ -48,7 +48,7 @@ windows:
 wine-prefix:
 	@if [ ! -f "$(WINEPREFIX_DIR)/system.reg" ]; then \
 	  echo "Creating the Wine prefix in $(WINEPREFIX_DIR)"; \
-	  WINEPREFIX="$(WINEPREFIX_DIR)" WINEDEBUG=-all wineboot -i >/dev/null 2>&1 || true; \
+	  WINEPREFIX="$(WINEPREFIX_DIR)" cmake/wine-run.sh wineboot -i >/dev/null 2>&1 || true; \
 	  WINEPREFIX="$(WINEPREFIX_DIR)" wineserver -w; \
 	fi
 
