@@ -192,11 +192,11 @@ constexpr KnownName known_name(std::string_view name) {
 
 // Sorted by length, so that a value is compared only with the names of its own length.
 constexpr KnownName kKnownNames[] = {
-    known_name("info"),         known_name("path"),          known_name("name"),
-    known_name("nodes"),        known_name("files"),         known_name("length"),
-    known_name("pieces"),       known_name("comment"),       known_name("announce"),
-    known_name("encoding"),     known_name("publisher"),     known_name("created by"),
-    known_name("name.utf-8"),   known_name("piece length"),  known_name("announce-list"),
+    known_name("info"),         known_name("path"),         known_name("name"),
+    known_name("nodes"),        known_name("files"),        known_name("length"),
+    known_name("pieces"),       known_name("comment"),      known_name("announce"),
+    known_name("encoding"),     known_name("publisher"),    known_name("created by"),
+    known_name("name.utf-8"),   known_name("piece length"), known_name("announce-list"),
     known_name("creation date")};
 
 // kKnownNames[kFirstOfSize[n]] up to kKnownNames[kFirstOfSize[n + 1]] have n bytes.

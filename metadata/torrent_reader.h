@@ -81,6 +81,7 @@ class TorrentReader {
   const std::string& key_text() const { return key_text_; }
   // Number of key markers that decoding wrote.
   std::size_t marker_count() const { return marker_count_; }
+
  private:
   class OutputScope;
 

@@ -18,7 +18,6 @@ class ReadOnlyFile {
   ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
   bool open(std::string_view cp936_path);
-  bool is_open() const;
   // Length in bytes at the time of the call; 0 when not open.
   std::int64_t length() const;
   // Reads up to `size` bytes at the current position; returns how many were read.

@@ -28,8 +28,6 @@ bool ReadOnlyFile::open(std::string_view cp936_path) {
   return true;
 }
 
-bool ReadOnlyFile::is_open() const { return fd_ >= 0; }
-
 std::int64_t ReadOnlyFile::length() const { return fd_ >= 0 ? length_ : 0; }
 
 std::size_t ReadOnlyFile::read(char* buffer, std::size_t size) {

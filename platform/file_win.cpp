@@ -23,8 +23,6 @@ bool ReadOnlyFile::open(std::string_view cp936_path) {
   return true;
 }
 
-bool ReadOnlyFile::is_open() const { return handle_ != nullptr; }
-
 std::int64_t ReadOnlyFile::length() const {
   LARGE_INTEGER size{};
   if (handle_ == nullptr || !::GetFileSizeEx(static_cast<HANDLE>(handle_), &size)) return 0;

@@ -18,7 +18,4 @@ std::uint64_t dispatch_count();
 using DispatchHook = void (*)();
 void set_dispatch_hook(DispatchHook hook);
 
-// Pauses the thread without dispatching anything.
-void sleep_milliseconds(unsigned milliseconds);
-
 }  // namespace platform

@@ -17,6 +17,4 @@ void dispatch_native_messages() {
   }
 }
 
-void sleep_milliseconds(unsigned milliseconds) { ::Sleep(milliseconds); }
-
 }  // namespace platform

@@ -119,6 +119,30 @@ TEST(ReadInPieces, DispatchesBeforeEachPieceOfALargeFile) {
   }
 }
 
+// The file is cut short by another program between two pieces: what was there is kept and
+// the remaining rounds still dispatch.
+std::string g_shrinking_path;
+int g_dispatches_seen = 0;
+
+TEST(ReadInPieces, AFileThatShrinksWhileReadKeepsWhatWasRead) {
+  testing_support::TempDir dir;
+  std::string bytes(30000, 'x');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>('a' + i % 26);
+  g_shrinking_path = dir.write("shrinking.torrent", bytes);
+  g_dispatches_seen = 0;
+  platform::set_dispatch_hook([] {
+    if (++g_dispatches_seen == 2) {
+      std::error_code error;
+      std::filesystem::resize_file(g_shrinking_path, 15000, error);
+      EXPECT_FALSE(error) << error.message();
+    }
+  });
+  const std::string read = TorrentReader::read_file_in_pieces(g_shrinking_path, 10000);
+  platform::set_dispatch_hook(nullptr);
+  EXPECT_EQ(read, bytes.substr(0, 15000));
+  EXPECT_EQ(g_dispatches_seen, 4);
+}
+
 TEST(ReadInPieces, NothingToReadGivesNoContent) {
   testing_support::TempDir dir;
   const std::string empty = dir.write("empty.torrent", "");
