@@ -6,10 +6,15 @@
 
 namespace text {
 
+namespace {
+// Added to every scaled value before its whole part is taken.
+constexpr double kNudge = 0.000000000001;
+}  // namespace
+
 double round_to_decimals(double x, int decimals) {
   static constexpr double kPowers[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
   const double scale = decimals >= 0 && decimals < 5 ? kPowers[decimals] : std::pow(10.0, decimals);
-  const double scaled = std::fabs(x) * scale + 0.000000000001;
+  const double scaled = std::fabs(x) * scale + kNudge;
   // The whole part; a cast truncates like floor for the non-negative values that fit.
   double whole =
       scaled < 9.0e18 ? static_cast<double>(static_cast<std::int64_t>(scaled)) : std::floor(scaled);
@@ -40,7 +45,7 @@ void append_uint(std::string& out, std::uint64_t value) {
 }
 
 std::int64_t round_to_tenths(double x) {
-  const double scaled = x * 10.0 + 0.000000000001;
+  const double scaled = x * 10.0 + kNudge;
   auto whole = static_cast<std::int64_t>(scaled);
   if (scaled - static_cast<double>(whole) >= 0.5) ++whole;
   return whole;
