@@ -85,6 +85,7 @@ class TorrentReader {
  private:
   class OutputScope;
 
+  TorrentSummary summarize_converted(bool holds_gbk);
   std::uint64_t walk_members(std::uint64_t position);
   bool scan_string(std::uint64_t& position);
   bool scan_integer(std::uint64_t& position);

@@ -418,14 +418,18 @@ std::string TorrentReader::extract_between(std::string_view source, std::string_
 TorrentSummary TorrentReader::summarize() {
   // A key text that holds "GBK" anywhere is taken as code page 936 already; any other is
   // UTF-8 and is converted.
-  if (text::contains(key_text_, "GBK")) return summarize_view(KeyTextView(key_text_));
-  if (platform::utf8_to_cp936_is_piecewise(key_text_))
+  const bool holds_gbk = text::contains(key_text_, "GBK");
+  if (!holds_gbk && platform::utf8_to_cp936_is_piecewise(key_text_))
     return summarize_view(KeyTextView(key_text_, true, &hash_colon_offsets_));
-  return summarize_whole_text();
+  return summarize_converted(holds_gbk);
 }
 
 TorrentSummary TorrentReader::summarize_whole_text() {
-  if (!text::contains(key_text_, "GBK")) key_text_ = utf8_to_gbk(key_text_);
+  return summarize_converted(text::contains(key_text_, "GBK"));
+}
+
+TorrentSummary TorrentReader::summarize_converted(bool holds_gbk) {
+  if (!holds_gbk) key_text_ = utf8_to_gbk(key_text_);
   return summarize_view(KeyTextView(key_text_));
 }
 
