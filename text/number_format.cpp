@@ -7,19 +7,24 @@
 namespace text {
 
 namespace {
-// Added to every scaled value before its whole part is taken.
-constexpr double kNudge = 0.000000000001;
+
+// The rounding step shared by every size: 1e-12 is added to the (non-negative) scaled
+// value, its whole part taken, and one added when what is left is at least one half.
+// A cast truncates like floor for the values that fit.
+double round_scaled(double scaled) {
+  scaled += 0.000000000001;
+  double whole =
+      scaled < 9.0e18 ? static_cast<double>(static_cast<std::int64_t>(scaled)) : std::floor(scaled);
+  if (scaled - whole >= 0.5) whole += 1.0;
+  return whole;
+}
+
 }  // namespace
 
 double round_to_decimals(double x, int decimals) {
   static constexpr double kPowers[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
   const double scale = decimals >= 0 && decimals < 5 ? kPowers[decimals] : std::pow(10.0, decimals);
-  const double scaled = std::fabs(x) * scale + kNudge;
-  // The whole part; a cast truncates like floor for the non-negative values that fit.
-  double whole =
-      scaled < 9.0e18 ? static_cast<double>(static_cast<std::int64_t>(scaled)) : std::floor(scaled);
-  if (scaled - whole >= 0.5) whole += 1.0;
-  const double result = whole / scale;
+  const double result = round_scaled(std::fabs(x) * scale) / scale;
   return x < 0 ? -result : result;
 }
 
@@ -45,10 +50,7 @@ void append_uint(std::string& out, std::uint64_t value) {
 }
 
 std::int64_t round_to_tenths(double x) {
-  const double scaled = x * 10.0 + kNudge;
-  auto whole = static_cast<std::int64_t>(scaled);
-  if (scaled - static_cast<double>(whole) >= 0.5) ++whole;
-  return whole;
+  return static_cast<std::int64_t>(round_scaled(x * 10.0));
 }
 
 char* write_tenths(char* out, std::int64_t tenths) {
