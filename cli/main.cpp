@@ -7,6 +7,7 @@
 
 #include "cli/terminal.h"
 #include "metadata/describe.h"
+#include "tools/link_decoder.h"
 
 #ifdef _WIN32
 #include "platform/codepage.h"
@@ -22,7 +23,19 @@ constexpr std::string_view kUsage =
     "             tracker servers; any other number: the short block\n"
     "  --raw      write the blocks' code page 936 bytes exactly, nothing added\n"
     "\n"
-    "Exit status: 0 when every file was read as a torrent, 1 otherwise, 2 for bad usage.\n";
+    "Exit status: 0 when every file was read as a torrent, 1 otherwise, 2 for bad usage.\n"
+    "\n"
+    "usage: morvalebt-cli decode [--raw] LINK...\n"
+    "\n"
+    "Turns each encoded download link (thunder:, flashget:, qqdl:, fs2you:) back into the\n"
+    "plain address it carries and prints it on a line of its own. A link of any other\n"
+    "scheme is printed as given; one too short or malformed for its scheme prints as an\n"
+    "empty line.\n"
+    "  --raw      take each LINK's bytes as code page 936 text as given and write the\n"
+    "             result's bytes exactly, nothing added: results follow each other with\n"
+    "             nothing between them, so this is meant for one LINK\n"
+    "\n"
+    "Exit status: 0, or 2 for bad usage.\n";
 
 constexpr int kExitBadUsage = 2;
 
@@ -86,6 +99,51 @@ int run_describe(const std::vector<std::string>& args, const std::vector<std::st
   return all_torrents ? 0 : 1;
 }
 
+// A link as the bytes it was given in: on POSIX the argument itself, which `shown` keeps
+// untouched; on Windows, where arguments arrive as UTF-16, its code page 936 form.
+const std::string& given_bytes(const std::vector<std::string>& args,
+                               const std::vector<std::string>& shown, std::size_t i) {
+#ifdef _WIN32
+  static_cast<void>(shown);
+  return args[i];
+#else
+  static_cast<void>(args);
+  return shown[i];
+#endif
+}
+
+// Arguments are code page 936 texts here, converted from the system's encoding; with
+// --raw the links are taken as given instead.
+int run_decode(const std::vector<std::string>& args, const std::vector<std::string>& shown) {
+  bool raw = false;
+  std::vector<std::size_t> links;
+  bool options_done = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (!options_done && arg == "--") {
+      options_done = true;
+    } else if (!options_done && arg == "--raw") {
+      raw = true;
+    } else if (!options_done && arg.size() > 1 && arg[0] == '-') {
+      return usage_error("unknown option " + shown[i]);
+    } else {
+      links.push_back(i);
+    }
+  }
+  if (links.empty()) return usage_error("no LINK given");
+
+  cli::Output out;
+  for (const std::size_t i : links) {
+    if (raw) {
+      out.raw(tools::decode_download_link(given_bytes(args, shown, i)));
+      continue;
+    }
+    out.text(tools::decode_download_link(args[i]));
+    out.raw("\n");
+  }
+  return 0;
+}
+
 int run(const std::vector<std::string>& args, const std::vector<std::string>& shown) {
   if (args.empty()) return usage_error("no command given");
   const std::string& command = args[0];
@@ -104,6 +162,7 @@ int run(const std::vector<std::string>& args, const std::vector<std::string>& sh
     }
   }
   if (command == "describe") return run_describe(rest, rest_shown);
+  if (command == "decode") return run_decode(rest, rest_shown);
   return usage_error("unknown command " + shown[0]);
 }
 

@@ -93,3 +93,61 @@ if(NOT WINDOWS)
     message(SEND_ERROR "terminal: block text not converted to UTF-8")
   endif()
 endif()
+
+# decode: encoded download links back to plain addresses.
+# The output of a run must be exactly the bytes given in hexadecimal.
+function(expect_hex name expected)
+  file(READ "${WORK}/${name}.out" actual HEX)
+  if(NOT actual STREQUAL expected)
+    message(SEND_ERROR "${name}: output ${actual}, expected ${expected}")
+  endif()
+endfunction()
+
+expect_status(decode_help 0 decode --help)
+expect_status(decode_no_link 2 decode --raw)
+expect_status(decode_unknown_option 2 decode --fast qqdl://aHR0cDovL2V4YW1wbGUuY29tL2ZpbGUuemlw)
+
+# Each one carries http://example.com/file.zip, wrapped as its download manager does.
+set(thunder_link "thunder://QUFodHRwOi8vZXhhbXBsZS5jb20vZmlsZS56aXBaWg==")
+set(flashget_link
+  "FLASHGET://W0ZMQVNIR0VUXWh0dHA6Ly9leGFtcGxlLmNvbS9maWxlLnppcFtGTEFTSEdFVF0=&18859")
+set(qqdl_link "qqdl://aHR0cDovL2V4YW1wbGUuY29tL2ZpbGUuemlw")
+set(fs2you_link "fs2you://ZXhhbXBsZS5jb20vZmlsZS56aXB8MjA0OHx4")  # "example.com/file.zip|2048|x"
+
+# One address a line; a link too short gives an empty line, a plain address comes back.
+expect_status(decode_lines 0 decode ${thunder_link} ${flashget_link} ${qqdl_link}
+  ${fs2you_link} qqdl://QUJDREVG -- http://www.example.com/index.html)
+file(READ "${WORK}/decode_lines.out" text)
+set(file_zip "http://example.com/file.zip")
+if(NOT text STREQUAL
+   "${file_zip}\n${file_zip}\n${file_zip}\n${file_zip}\n\nhttp://www.example.com/index.html\n")
+  message(SEND_ERROR "decode_lines: got [${text}]")
+endif()
+
+# "AA" + "http://例子.com/中文资料.rar" in code page 936 + "ZZ": with --raw its code page 936
+# bytes exactly, nothing added; several results follow each other directly.
+set(chinese_thunder "thunder://QUFodHRwOi8vwP3X0y5jb20v1tDOxNfKwc8ucmFyWlo=")
+set(chinese_gbk "687474703a2f2fc0fdd7d32e636f6d2fd6d0cec4d7cac1cf2e726172")
+expect_status(decode_raw 0 decode --raw ${chinese_thunder})
+expect_hex(decode_raw "${chinese_gbk}")
+expect_status(decode_raw_two 0 decode ${qqdl_link} --raw ${chinese_thunder})
+expect_hex(decode_raw_two "687474703a2f2f6578616d706c652e636f6d2f66696c652e7a6970${chinese_gbk}")
+
+# A link of no known scheme comes back as given. With --raw on POSIX that is the
+# argument's own bytes; on Windows, where arguments arrive as UTF-16, their code page 936
+# form.
+set(chinese_link "网址://例子.com/中文页面.htm")
+expect_status(decode_raw_unknown 0 decode --raw ${chinese_link})
+if(WINDOWS)
+  expect_hex(decode_raw_unknown
+    "cdf8d6b73a2f2fc0fdd7d32e636f6d2fd6d0cec4d2b3c3e62e68746d")
+else()
+  expect_hex(decode_raw_unknown
+    "e7bd91e59d803a2f2fe4be8be5ad902e636f6d2fe4b8ade69687e9a1b5e99da22e68746d")
+  # For the terminal, results are converted back to the system's encoding.
+  expect_status(decode_terminal 0 decode ${chinese_thunder} ${chinese_link})
+  file(READ "${WORK}/decode_terminal.out" text)
+  if(NOT text STREQUAL "http://例子.com/中文资料.rar\n${chinese_link}\n")
+    message(SEND_ERROR "decode_terminal: got [${text}]")
+  endif()
+endif()

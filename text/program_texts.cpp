@@ -27,6 +27,12 @@ constexpr const char* kUtf8[] = {
     "时",                                             // kHour
     "分",                                             // kMinute
     "秒",                                             // kSecond
+    "下载地址解密：可以将迅雷、快车、QQ旋风、fs2you的"
+    "加密下载地址格式转为普通的下载地址！\r\n",  // kLinkDecoderCaption
+    "这里填入待解密的地址",                      // kLinkInputPrompt
+    "转到普通地址",                              // kLinkDecodeButton
+    "没有输入任何地址，请填入内容后再试。",      // kNoLinkGiven
+    "信息：",                                    // kInfoTitle
 };
 static_assert(std::size(kUtf8) == static_cast<std::size_t>(Text::kCount));
 

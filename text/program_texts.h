@@ -28,6 +28,12 @@ enum class Text {
   kHour,
   kMinute,
   kSecond,
+  // The tools page's download-link decoder.
+  kLinkDecoderCaption,
+  kLinkInputPrompt,
+  kLinkDecodeButton,
+  kNoLinkGiven,
+  kInfoTitle,  // the title of a message box given none
   kCount
 };
 
