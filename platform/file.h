@@ -1,8 +1,10 @@
-// Reading files, named by code page 936 paths.
+// Files named by code page 936 paths: reading, whole-file saves and renames.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -32,5 +34,26 @@ class ReadOnlyFile {
   std::int64_t length_ = 0;  // taken when the file is opened
 #endif
 };
+
+// Whole-file calls. Files are opened in binary mode and shared with other processes for
+// reading and writing (and, on Windows, deleting and renaming).
+
+// The whole content of a regular file; nothing when it is missing, cannot be opened or a
+// read fails.
+std::optional<std::string> read_whole_file(std::string_view cp936_path);
+
+// Writes `bytes` to "<path>.tmp" beside the file, flushes it to the disk and puts it in the
+// file's place in one step. On failure the temporary file is removed, an existing file is
+// left as it was, and the result is false.
+bool write_file_replacing(std::string_view cp936_path, std::string_view bytes);
+
+// Renames a file; fails when something already has the name `to`.
+bool move_file(std::string_view from, std::string_view to);
+
+// True when a file or a directory has this name.
+bool file_exists(std::string_view cp936_path);
+
+// Size in bytes of a regular file; -1 when it cannot be read.
+std::int64_t file_size(std::string_view cp936_path);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
 #include "platform/codepage.h"
@@ -44,6 +45,100 @@ std::size_t ReadOnlyFile::read(char* buffer, std::size_t size) {
 void ReadOnlyFile::close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+}
+
+namespace {
+
+// A file descriptor, closed when it goes out of scope.
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+bool write_all(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// Makes a rename in the directory of `native_path` durable. A failure is not reported: the
+// rename has already happened and the file holds the new bytes.
+void sync_directory_of(const std::string& native_path) {
+  const std::size_t slash = native_path.rfind('/');
+  const std::string directory =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : native_path.substr(0, slash));
+  const Descriptor dir{::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+  if (dir.fd >= 0) ::fsync(dir.fd);
+}
+
+}  // namespace
+
+std::optional<std::string> read_whole_file(std::string_view cp936_path) {
+  const std::string native = cp936_to_utf8(cp936_path);
+  const Descriptor file{::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  struct stat info {};
+  if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) return bytes;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// A stale temporary file left by an interrupted save is removed first and the new one is
+// created exclusively, so the bytes never go into a file made by anyone else, and a failure
+// removes only what this call created. rename() replaces the target in one step, even while
+// other programs hold it open.
+bool write_file_replacing(std::string_view cp936_path, std::string_view bytes) {
+  const std::string target = cp936_to_utf8(cp936_path);
+  const std::string temporary = target + ".tmp";
+  ::unlink(temporary.c_str());
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  sync_directory_of(target);
+  return true;
+}
+
+bool move_file(std::string_view from, std::string_view to) {
+  const std::string source = cp936_to_utf8(from);
+  const std::string destination = cp936_to_utf8(to);
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, destination.c_str(), RENAME_NOREPLACE) == 0)
+    return true;
+  // File systems without the no-replace rename say EINVAL; they get the check below.
+  if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
+  struct stat info {};
+  if (::lstat(destination.c_str(), &info) == 0) return false;
+  return ::rename(source.c_str(), destination.c_str()) == 0;
+}
+
+bool file_exists(std::string_view cp936_path) {
+  struct stat info {};
+  return ::lstat(cp936_to_utf8(cp936_path).c_str(), &info) == 0;
+}
+
+std::int64_t file_size(std::string_view cp936_path) {
+  struct stat info {};
+  if (::stat(cp936_to_utf8(cp936_path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+  return static_cast<std::int64_t>(info.st_size);
 }
 
 }  // namespace platform
