@@ -6,7 +6,8 @@ WINEPREFIX_DIR := $(CURDIR)/build/wine
 FUZZ_SECONDS ?= 60
 
 # Debian packages each goal needs.
-TEST_PACKAGES := cmake g++ make googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb
+TEST_PACKAGES := cmake g++ make googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb \
+  xdotool imagemagick x11-utils fonts-wqy-microhei
 BENCH_PACKAGES := cmake g++ make googletest python3 python3-libtorrent hyperfine time
 FUZZ_PACKAGES := cmake clang libclang-rt-14-dev googletest
 
@@ -68,9 +69,11 @@ test: deps-test
 	$(MAKE) --no-print-directory test-sanitize
 	$(MAKE) --no-print-directory test-windows
 
-# Until the window exists, running the program means describing the sample torrents.
-run: deps-test native
-	./build/native/bin/morvalebt-cli describe tests/data/samples/*.torrent || true
+# Starts the program under Wine, with the Chinese fonts set up: on this display when there
+# is one; otherwise on a virtual display, where a screenshot of the main window is saved in
+# build/screenshots/ and the program is closed again with its "×".
+run: deps-test windows wine-prefix
+	sh cmake/run-program.sh build/windows/bin/morvalebt.exe
 
 bench: deps-bench native
 	bench/run.sh build/native
