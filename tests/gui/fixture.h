@@ -13,7 +13,9 @@ namespace gui {
 
 class ProgramTest : public testing::Test {
  protected:
-  ProgramTest() : folder_(test_name()) {}
+  // The folders have Chinese names, so the program and its list file live at a path that
+  // only code page 936 can hold.
+  ProgramTest() : folder_(test_name() + L"-种子管理") {}
 
   static std::wstring test_name() {
     const auto* info = testing::UnitTest::GetInstance()->current_test_info();

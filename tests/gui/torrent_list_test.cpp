@@ -40,7 +40,7 @@ std::vector<std::string> describe(const std::vector<ListRow>& rows) {
 
 class TorrentListTest : public ProgramTest {
  protected:
-  TorrentListTest() : files_(test_name() + L"-files") {
+  TorrentListTest() : files_(test_name() + L"-种子文件") {
     for (const File& file : kFiles) files_.write(file.name, std::string(file.size, 'd'));
   }
 
@@ -155,7 +155,7 @@ TEST_F(TorrentListTest, AltF4SavesTheListToo) {
 
   ASSERT_TRUE(bring_to_front(main_));
   keys({VK_MENU, VK_F4});
-  EXPECT_NE(program_->wait_exit(), static_cast<DWORD>(STILL_ACTIVE));
+  EXPECT_EQ(program_->wait_exit(), 0u);
 
   ASSERT_NO_FATAL_FAILURE(start());
   EXPECT_EQ(describe(read_rows(list(), 3)), describe(std::vector<ListRow>{
