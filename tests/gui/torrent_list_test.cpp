@@ -40,7 +40,9 @@ std::vector<std::string> describe(const std::vector<ListRow>& rows) {
 
 class TorrentListTest : public ProgramTest {
  protected:
-  TorrentListTest() : files_(test_name() + L"-种子文件") {
+  // The files' folder has a plain name: Wine's open dialog does not go to a folder whose
+  // typed path holds characters outside the system's ANSI code page.
+  TorrentListTest() : files_(test_name() + L"-files") {
     for (const File& file : kFiles) files_.write(file.name, std::string(file.size, 'd'));
   }
 
