@@ -87,6 +87,24 @@ void draw_image(HDC dc, const art::Image& image, int x, int y) {
   ::DeleteObject(bitmap);
 }
 
+// The data a control is created with (CreateWindowEx's last argument) is kept with the
+// window and deleted with it. Returns it for the message being handled; nullptr once the
+// window is gone.
+template <typename Data>
+Data* window_data(HWND window, UINT message, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* data = reinterpret_cast<Data*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    delete data;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    return nullptr;
+  }
+  return data;
+}
+
 // ---- Labels ----
 
 struct LabelData {
@@ -103,18 +121,8 @@ void notify_root(HWND control, int code) {
 }
 
 LRESULT CALLBACK label_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  LabelData* data = label_data(window);
+  auto* data = window_data<LabelData>(window, message, lparam);
   switch (message) {
-    case WM_NCCREATE: {
-      auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-      break;
-    }
-    case WM_NCDESTROY:
-      delete data;
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      break;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
@@ -220,20 +228,10 @@ void draw_frame(HWND window, HDC dc, FrameLook look) {
 }
 
 LRESULT CALLBACK frame_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* data = reinterpret_cast<FrameData*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* data = window_data<FrameData>(window, message, lparam);
   LRESULT result = 0;
   if (forward_to_root(window, message, wparam, lparam, result)) return result;
   switch (message) {
-    case WM_NCCREATE: {
-      auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-      break;
-    }
-    case WM_NCDESTROY:
-      delete data;
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      break;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
@@ -306,20 +304,8 @@ struct BusyData {
 };
 
 LRESULT CALLBACK busy_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* data = reinterpret_cast<BusyData*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* data = window_data<BusyData>(window, message, lparam);
   switch (message) {
-    case WM_NCCREATE: {
-      auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-      auto* made = new BusyData;
-      int size = create->cx < create->cy ? create->cx : create->cy;
-      for (int i = 0; i < art::kBusyFrames; ++i) made->frames.push_back(art::busy_frame(i, size));
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
-      break;
-    }
-    case WM_NCDESTROY:
-      delete data;
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      break;
     case WM_TIMER:
       if (data && wparam == kBusyTimer) {
         data->frame = (data->frame + 1) % art::kBusyFrames;
@@ -498,7 +484,13 @@ bool draw_picture_button(const DRAWITEMSTRUCT& item) {
 }
 
 HWND create_busy_indicator(HWND parent, int id, int x, int y, int width, int height) {
-  return ui::create_child(parent, kBusyClass, "", WS_VISIBLE, id, x, y, width, height);
+  auto* data = new BusyData;
+  const int size = ui::scaled(width < height ? width : height);
+  for (int i = 0; i < art::kBusyFrames; ++i) data->frames.push_back(art::busy_frame(i, size));
+  return ::CreateWindowExW(0, kBusyClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                           ui::scaled(x), ui::scaled(y), ui::scaled(width), ui::scaled(height),
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           ::GetModuleHandleW(nullptr), data);
 }
 
 void set_busy(HWND indicator, bool on) {

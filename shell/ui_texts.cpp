@@ -1,8 +1,9 @@
 #include "shell/ui_texts.h"
 
-#include <array>
+#include <iterator>
+#include <vector>
 
-#include "platform/codepage.h"
+#include "text/program_texts.h"
 
 namespace shell {
 namespace {
@@ -65,12 +66,7 @@ static_assert(std::size(kUtf8) == static_cast<std::size_t>(UiText::kCount));
 }  // namespace
 
 const std::string& ui_text(UiText id) {
-  static const auto texts = [] {
-    std::array<std::string, std::size(kUtf8)> converted;
-    for (std::size_t i = 0; i < converted.size(); ++i)
-      converted[i] = platform::utf8_to_cp936(kUtf8[i]);
-    return converted;
-  }();
+  static const std::vector<std::string> texts = text::cp936_table(kUtf8);
   return texts[static_cast<std::size_t>(id)];
 }
 

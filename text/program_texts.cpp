@@ -1,6 +1,6 @@
 #include "text/program_texts.h"
 
-#include <array>
+#include <iterator>
 
 #include "platform/codepage.h"
 
@@ -38,13 +38,15 @@ static_assert(std::size(kUtf8) == static_cast<std::size_t>(Text::kCount));
 
 }  // namespace
 
+std::vector<std::string> cp936_table(std::span<const char* const> utf8) {
+  std::vector<std::string> converted;
+  converted.reserve(utf8.size());
+  for (const char* text : utf8) converted.push_back(platform::utf8_to_cp936(text));
+  return converted;
+}
+
 const std::string& cp936(Text id) {
-  static const auto texts = [] {
-    std::array<std::string, std::size(kUtf8)> converted;
-    for (std::size_t i = 0; i < converted.size(); ++i)
-      converted[i] = platform::utf8_to_cp936(kUtf8[i]);
-    return converted;
-  }();
+  static const std::vector<std::string> texts = cp936_table(kUtf8);
   return texts[static_cast<std::size_t>(id)];
 }
 

@@ -4,7 +4,9 @@
 // hex escapes are scattered through the code and every text is in one place.
 #pragma once
 
+#include <span>
 #include <string>
+#include <vector>
 
 namespace text {
 
@@ -38,5 +40,9 @@ enum class Text {
 };
 
 const std::string& cp936(Text id);
+
+// A table of texts written in UTF-8, converted to code page 936; other tables of the
+// program's texts are made with it.
+std::vector<std::string> cp936_table(std::span<const char* const> utf8);
 
 }  // namespace text
