@@ -27,21 +27,11 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 echo "No display: running the program on a virtual display"
-display_file=$(mktemp)
-Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp 7>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
+. "$here/cmake/virtual-display.sh"
 program_pid=
-stop() {
-  # Ends the prefix's processes (the program if it is still there, Wine's own desktop
-  # process) before their display goes away.
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  rm -f "$display_file"
-}
-trap stop EXIT
+trap stop_virtual_display EXIT
 trap 'exit 130' INT TERM
+start_virtual_display || exit 1
 
 # Polls `$@` every 0.2 s for up to $1 seconds.
 poll() {
@@ -54,10 +44,6 @@ poll() {
     sleep 0.2
   done
 }
-
-poll 30 test -s "$display_file" || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=:$(head -n 1 "$display_file")
-export DISPLAY
 
 "$here/cmake/wine-run.sh" "$program" &
 program_pid=$!

@@ -27,31 +27,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 exec 9>"$prefix.lock"
 flock 9
 
-# A virtual display on the first free number.
-display_file=$(mktemp)
-Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp 7>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
-stop() {
-  # Ends whatever the tests left running in the prefix, then the display.
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  rm -f "$display_file"
-}
-trap stop EXIT
+# A virtual display on the first free number, stopped with whatever ran on it.
+. "$here/cmake/virtual-display.sh"
+trap stop_virtual_display EXIT
 trap 'exit 130' INT TERM
-i=0
-while [ ! -s "$display_file" ]; do
-  if ! kill -0 "$xvfb_pid" 2>/dev/null || [ $i -ge 300 ]; then
-    echo "Xvfb did not start" >&2
-    exit 1
-  fi
-  sleep 0.1
-  i=$((i + 1))
-done
-DISPLAY=:$(head -n 1 "$display_file")
-export DISPLAY
+start_virtual_display || exit 1
 
 # Wine sees the machine's root as drive Z:.
 windows_path() {
