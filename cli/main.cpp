@@ -56,29 +56,49 @@ bool parse_mode(const std::string& text, int& mode) {
   return true;
 }
 
-// Arguments are code page 936 texts here; `shown` keeps each path as the user typed it.
-int run_describe(const std::vector<std::string>& args, const std::vector<std::string>& shown) {
-  int mode = 1;
+// The options and operands of a subcommand: "--raw", "--mode N" where the subcommand takes
+// it, and "--" after which everything is an operand.
+struct Arguments {
   bool raw = false;
-  std::vector<std::size_t> paths;
+  int mode = 1;
+  std::vector<std::size_t> operands;  // indexes into the arguments
+  std::string error;                  // why the arguments are not usable, empty when they are
+};
+
+Arguments parse_arguments(const std::vector<std::string>& args,
+                          const std::vector<std::string>& shown, bool takes_mode) {
+  Arguments parsed;
   bool options_done = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (!options_done && arg == "--") {
       options_done = true;
     } else if (!options_done && arg == "--raw") {
-      raw = true;
-    } else if (!options_done && arg == "--mode") {
-      if (i + 1 >= args.size() || !parse_mode(args[i + 1], mode))
-        return usage_error("--mode needs a whole number");
+      parsed.raw = true;
+    } else if (!options_done && takes_mode && arg == "--mode") {
+      if (i + 1 >= args.size() || !parse_mode(args[i + 1], parsed.mode)) {
+        parsed.error = "--mode needs a whole number";
+        return parsed;
+      }
       ++i;
     } else if (!options_done && arg.size() > 1 && arg[0] == '-') {
-      return usage_error("unknown option " + shown[i]);
+      parsed.error = "unknown option " + shown[i];
+      return parsed;
     } else {
-      paths.push_back(i);
+      parsed.operands.push_back(i);
     }
   }
-  if (paths.empty()) return usage_error("no PATH given");
+  return parsed;
+}
+
+// Arguments are code page 936 texts here; `shown` keeps each path as the user typed it.
+int run_describe(const std::vector<std::string>& args, const std::vector<std::string>& shown) {
+  const Arguments parsed = parse_arguments(args, shown, /*takes_mode=*/true);
+  if (!parsed.error.empty()) return usage_error(parsed.error);
+  if (parsed.operands.empty()) return usage_error("no PATH given");
+  const std::vector<std::size_t>& paths = parsed.operands;
+  const int mode = parsed.mode;
+  const bool raw = parsed.raw;
 
   cli::Output out;
   bool all_torrents = true;
@@ -115,22 +135,11 @@ const std::string& given_bytes(const std::vector<std::string>& args,
 // Arguments are code page 936 texts here, converted from the system's encoding; with
 // --raw the links are taken as given instead.
 int run_decode(const std::vector<std::string>& args, const std::vector<std::string>& shown) {
-  bool raw = false;
-  std::vector<std::size_t> links;
-  bool options_done = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (!options_done && arg == "--") {
-      options_done = true;
-    } else if (!options_done && arg == "--raw") {
-      raw = true;
-    } else if (!options_done && arg.size() > 1 && arg[0] == '-') {
-      return usage_error("unknown option " + shown[i]);
-    } else {
-      links.push_back(i);
-    }
-  }
-  if (links.empty()) return usage_error("no LINK given");
+  const Arguments parsed = parse_arguments(args, shown, /*takes_mode=*/false);
+  if (!parsed.error.empty()) return usage_error(parsed.error);
+  if (parsed.operands.empty()) return usage_error("no LINK given");
+  const std::vector<std::size_t>& links = parsed.operands;
+  const bool raw = parsed.raw;
 
   cli::Output out;
   for (const std::size_t i : links) {
