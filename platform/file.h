@@ -10,7 +10,7 @@
 namespace platform {
 
 // A regular file opened for reading only, shared with other processes for reading and
-// writing. Directories, devices and pipes do not open: they have nothing to read and a
+// writing (and, on Windows, deleting and renaming). Directories, devices and pipes do not open: they have nothing to read and a
 // read from some of them would block.
 class ReadOnlyFile {
  public:

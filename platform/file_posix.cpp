@@ -79,22 +79,6 @@ void sync_directory_of(const std::string& native_path) {
 
 }  // namespace
 
-std::optional<std::string> read_whole_file(std::string_view cp936_path) {
-  const std::string native = cp936_to_utf8(cp936_path);
-  const Descriptor file{::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  struct stat info {};
-  if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) return bytes;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-}
-
 // A stale temporary file left by an interrupted save is removed first and the new one is
 // created exclusively, so the bytes never go into a file made by anyone else, and a failure
 // removes only what this call created. rename() replaces the target in one step, even while

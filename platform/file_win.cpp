@@ -6,14 +6,20 @@
 #include "platform/file.h"
 
 namespace platform {
+namespace {
+
+// Other programs may read, write, rename and delete a file while it is open here.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+}  // namespace
 
 ReadOnlyFile::~ReadOnlyFile() { close(); }
 
 bool ReadOnlyFile::open(std::string_view cp936_path) {
   close();
   const std::wstring wide = cp936_to_wide(cp936_path);
-  HANDLE h = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = ::CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   if (::GetFileType(h) != FILE_TYPE_DISK) {
     ::CloseHandle(h);
@@ -48,8 +54,6 @@ void ReadOnlyFile::close() {
 
 namespace {
 
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
 // How often, and how far apart, replacing a file that another program holds is tried.
 constexpr int kReplaceAttempts = 10;
 constexpr DWORD kReplacePauseMs = 50;
@@ -82,29 +86,6 @@ bool replace_file(const std::wstring& from, const std::wstring& to) {
 }
 
 }  // namespace
-
-std::optional<std::string> read_whole_file(std::string_view cp936_path) {
-  const std::wstring wide = cp936_to_wide(cp936_path);
-  HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::optional<std::string> bytes;
-  if (::GetFileType(file) == FILE_TYPE_DISK) {
-    bytes.emplace();
-    char buffer[65536];
-    for (;;) {
-      DWORD got = 0;
-      if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-        bytes.reset();
-        break;
-      }
-      if (got == 0) break;
-      bytes->append(buffer, got);
-    }
-  }
-  ::CloseHandle(file);
-  return bytes;
-}
 
 // A stale temporary file left by an interrupted save is removed first and the new one is
 // created exclusively, so the bytes never go into a file made by anyone else, and a failure
