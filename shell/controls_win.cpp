@@ -11,15 +11,6 @@
 namespace shell::controls {
 namespace {
 
-COLORREF to_colorref(unsigned rgb) {
-  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-HBRUSH page_brush() {
-  static const HBRUSH brush = ::CreateSolidBrush(to_colorref(art::kPageColour));
-  return brush;
-}
-
 HFONT underlined(HFONT font) {
   LOGFONTW lf{};
   ::GetObjectW(font, sizeof lf, &lf);
@@ -74,17 +65,33 @@ void paint_buffered(HWND window, Paint&& paint) {
   ::EndPaint(window, &ps);
 }
 
-void draw_image(HDC dc, const art::Image& image, int x, int y) {
-  if (image.width <= 0 || image.height <= 0) return;
-  HBITMAP bitmap = make_bitmap(image);
+// A picture made into a bitmap once, when its control is created, and drawn from it at
+// every paint.
+struct Picture32 {
+  HBITMAP bitmap = nullptr;
+  int width = 0;
+  int height = 0;
+
+  explicit Picture32(const art::Image& image)
+      : bitmap(image.width > 0 && image.height > 0 ? make_bitmap(image) : nullptr),
+        width(image.width),
+        height(image.height) {}
+  ~Picture32() {
+    if (bitmap) ::DeleteObject(bitmap);
+  }
+  Picture32(const Picture32&) = delete;
+  Picture32& operator=(const Picture32&) = delete;
+};
+
+void draw_picture32(HDC dc, const Picture32& picture, int x, int y) {
+  if (!picture.bitmap) return;
   HDC memory = ::CreateCompatibleDC(dc);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  HGDIOBJ old = ::SelectObject(memory, picture.bitmap);
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  ::AlphaBlend(dc, x, y, image.width, image.height, memory, 0, 0, image.width, image.height,
-               blend);
+  ::AlphaBlend(dc, x, y, picture.width, picture.height, memory, 0, 0, picture.width,
+               picture.height, blend);
   ::SelectObject(memory, old);
   ::DeleteDC(memory);
-  ::DeleteObject(bitmap);
 }
 
 // The data a control is created with (CreateWindowEx's last argument) is kept with the
@@ -252,8 +259,8 @@ LRESULT CALLBACK frame_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 struct PictureButton {
   HWND window;
   Picture picture;
-  art::Image normal;
-  art::Image pressed;
+  std::unique_ptr<Picture32> normal;
+  std::unique_ptr<Picture32> pressed;
   std::wstring caption;
 };
 
@@ -298,7 +305,7 @@ art::Image draw_picture(Picture picture, int width, int height, bool pressed) {
 constexpr UINT_PTR kBusyTimer = 1;
 
 struct BusyData {
-  std::vector<art::Image> frames;
+  std::vector<std::unique_ptr<Picture32>> frames;
   int frame = 0;
   bool on = false;
 };
@@ -318,7 +325,7 @@ LRESULT CALLBACK busy_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       paint_buffered(window, [&](HDC dc, RECT) {
         paint_parent_background(window, dc);
         // At rest the first frame stands still.
-        if (data && !data->frames.empty()) draw_image(dc, data->frames[data->frame], 0, 0);
+        if (data && !data->frames.empty()) draw_picture32(dc, *data->frames[data->frame], 0, 0);
       });
       return 0;
   }
@@ -336,6 +343,16 @@ void register_class(const wchar_t* name, WNDPROC proc, HCURSOR cursor) {
 }
 
 }  // namespace
+
+COLORREF page_colour() {
+  return RGB((art::kPageColour >> 16) & 0xFF, (art::kPageColour >> 8) & 0xFF,
+             art::kPageColour & 0xFF);
+}
+
+HBRUSH page_brush() {
+  static const HBRUSH brush = ::CreateSolidBrush(page_colour());
+  return brush;
+}
 
 void register_classes() {
   HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -419,8 +436,10 @@ HWND create_picture_button(HWND parent, int id, Picture picture, std::string_vie
   auto data = std::make_unique<PictureButton>();
   data->window = button;
   data->picture = picture;
-  data->normal = draw_picture(picture, ui::scaled(width), ui::scaled(height), false);
-  data->pressed = draw_picture(picture, ui::scaled(width), ui::scaled(height), true);
+  data->normal = std::make_unique<Picture32>(
+      draw_picture(picture, ui::scaled(width), ui::scaled(height), false));
+  data->pressed = std::make_unique<Picture32>(
+      draw_picture(picture, ui::scaled(width), ui::scaled(height), true));
   data->caption = platform::cp936_to_wide(caption);
   picture_buttons().push_back(std::move(data));
   return button;
@@ -443,7 +462,7 @@ bool draw_picture_button(const DRAWITEMSTRUCT& item) {
 
   bool pressed = (item.itemState & ODS_SELECTED) != 0;
   bool disabled = (item.itemState & ODS_DISABLED) != 0;
-  draw_image(memory, pressed ? button->pressed : button->normal, 0, 0);
+  draw_picture32(memory, pressed ? *button->pressed : *button->normal, 0, 0);
 
   if (!button->caption.empty() && button->picture != Picture::kAbout) {
     HGDIOBJ old_font = ::SelectObject(memory, ui::font());
@@ -486,7 +505,8 @@ bool draw_picture_button(const DRAWITEMSTRUCT& item) {
 HWND create_busy_indicator(HWND parent, int id, int x, int y, int width, int height) {
   auto* data = new BusyData;
   const int size = ui::scaled(width < height ? width : height);
-  for (int i = 0; i < art::kBusyFrames; ++i) data->frames.push_back(art::busy_frame(i, size));
+  for (int i = 0; i < art::kBusyFrames; ++i)
+    data->frames.push_back(std::make_unique<Picture32>(art::busy_frame(i, size)));
   return ::CreateWindowExW(0, kBusyClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                            ui::scaled(x), ui::scaled(y), ui::scaled(width), ui::scaled(height),
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -20,6 +20,10 @@ inline constexpr UINT kPaintBackground = WM_APP + 1;  // wParam: HDC
 
 void register_classes();
 
+// The colour of the pages, and a brush of it, for every control that sits on a page.
+COLORREF page_colour();
+HBRUSH page_brush();
+
 // Paints what lies under `child` into `dc`, which is in the child's coordinates.
 void paint_parent_background(HWND child, HDC dc);
 

@@ -33,17 +33,11 @@ struct MainWindowState {
   HBITMAP face = nullptr;  // the background, drawn once at the window's size
   COLORREF search_box_colour = kWhite;
   HBRUSH search_box_brush = nullptr;
-  HBRUSH page_brush = nullptr;
 };
 
 MainWindowState& state() {
   static MainWindowState s;
   return s;
-}
-
-COLORREF page_colour() {
-  return RGB((art::kPageColour >> 16) & 0xFF, (art::kPageColour >> 8) & 0xFF,
-             art::kPageColour & 0xFF);
 }
 
 void set_search_box_colour(COLORREF colour) {
@@ -138,9 +132,9 @@ LRESULT on_control_colour(UINT message, HDC dc, HWND child) {
   }
   if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
     // Radio buttons and plain labels sit on a page.
-    ::SetBkColor(dc, page_colour());
+    ::SetBkColor(dc, controls::page_colour());
     ::SetTextColor(dc, RGB(0x22, 0x22, 0x22));
-    return reinterpret_cast<LRESULT>(s.page_brush);
+    return reinterpret_cast<LRESULT>(controls::page_brush());
   }
   return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
 }
@@ -332,7 +326,6 @@ HWND create_main_window() {
   register_main_window_class();
 
   MainWindowState& s = state();
-  s.page_brush = ::CreateSolidBrush(page_colour());
   s.search_box_brush = ::CreateSolidBrush(kWhite);
   int width = ui::scaled(kDesignWidth);
   int height = ui::scaled(kDesignHeight);
