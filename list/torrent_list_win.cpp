@@ -213,11 +213,12 @@ void open_torrent_files(HWND list) {
 void load_list_file(std::string_view path, HWND list, std::string_view password, int image) {
   ListFileContent file = read_list_file(path, password);
   if (file.state != ListFileState::kRead) return;
+  const int columns = column_count(list);
   for (const std::vector<std::string>& cells : parse_list_text(file.content)) {
     int row = insert_row(list, row_count(list), "");
     for (std::size_t k = 0; k < cells.size(); ++k) {
       // Pieces beyond the list's columns have no cell to show them.
-      if (static_cast<int>(k) < column_count(list))
+      if (static_cast<int>(k) < columns)
         set_cell_text(list, row, static_cast<int>(k), cells[k]);
       if (image != -1) set_icon(list, row, image);
     }
