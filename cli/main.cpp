@@ -96,20 +96,18 @@ int run_describe(const std::vector<std::string>& args, const std::vector<std::st
   const Arguments parsed = parse_arguments(args, shown, /*takes_mode=*/true);
   if (!parsed.error.empty()) return usage_error(parsed.error);
   if (parsed.operands.empty()) return usage_error("no PATH given");
-  const std::vector<std::size_t>& paths = parsed.operands;
-  const int mode = parsed.mode;
-  const bool raw = parsed.raw;
 
   cli::Output out;
   bool all_torrents = true;
-  for (const std::size_t i : paths) {
-    const metadata::Description description = metadata::describe_torrent_with_status(args[i], mode);
+  for (const std::size_t i : parsed.operands) {
+    const metadata::Description description =
+        metadata::describe_torrent_with_status(args[i], parsed.mode);
     if (description.status != metadata::DescribeStatus::kDescribed) all_torrents = false;
-    if (raw) {
+    if (parsed.raw) {
       out.raw(description.text);
       continue;
     }
-    if (paths.size() > 1) {
+    if (parsed.operands.size() > 1) {
       out.text(args[i]);
       out.raw("\n");
     }
@@ -138,12 +136,10 @@ int run_decode(const std::vector<std::string>& args, const std::vector<std::stri
   const Arguments parsed = parse_arguments(args, shown, /*takes_mode=*/false);
   if (!parsed.error.empty()) return usage_error(parsed.error);
   if (parsed.operands.empty()) return usage_error("no LINK given");
-  const std::vector<std::size_t>& links = parsed.operands;
-  const bool raw = parsed.raw;
 
   cli::Output out;
-  for (const std::size_t i : links) {
-    if (raw) {
+  for (const std::size_t i : parsed.operands) {
+    if (parsed.raw) {
       out.raw(tools::decode_download_link(given_bytes(args, shown, i)));
       continue;
     }

@@ -93,25 +93,21 @@ INPUT key_input(WORD virtual_key, WORD scan, DWORD flags) {
   return input;
 }
 
-BOOL CALLBACK collect_child(HWND child, LPARAM found) {
-  reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+// Collects every window an enumeration passes into the vector behind `found`.
+BOOL CALLBACK collect_window(HWND window, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
   return TRUE;
 }
 
 std::vector<HWND> children(HWND root) {
   std::vector<HWND> found;
-  ::EnumChildWindows(root, collect_child, reinterpret_cast<LPARAM>(&found));
+  ::EnumChildWindows(root, collect_window, reinterpret_cast<LPARAM>(&found));
   return found;
-}
-
-BOOL CALLBACK collect_top_level(HWND window, LPARAM found) {
-  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-  return TRUE;
 }
 
 std::vector<HWND> visible_top_level(DWORD pid) {
   std::vector<HWND> all;
-  ::EnumWindows(collect_top_level, reinterpret_cast<LPARAM>(&all));
+  ::EnumWindows(collect_window, reinterpret_cast<LPARAM>(&all));
   std::vector<HWND> mine;
   for (HWND window : all)
     if (process_of(window) == pid && ::IsWindowVisible(window)) mine.push_back(window);
